@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and running (`run`) or also testing (`test`)
+# need, skipping what is already there. `--print KIND` only lists them.
+set -euo pipefail
+
+run_packages=(cmake ninja-build g++ libgtest-dev)
+test_packages=("${run_packages[@]}")
+
+print=false
+if [[ ${1:-} == --print ]]; then
+    print=true
+    shift
+fi
+case ${1:-test} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${test_packages[@]}") ;;
+*) echo "usage: $0 [--print] run|test" >&2; exit 2 ;;
+esac
+
+if $print; then
+    echo "${packages[@]}"
+    exit 0
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [[ $status == installed ]] || missing+=("$p")
+done
+((${#missing[@]})) || exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

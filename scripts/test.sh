@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh test
+cmake -S . -B build -G Ninja
+cmake --build build
+ctest --test-dir build --output-on-failure
