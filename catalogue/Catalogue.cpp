@@ -2,13 +2,15 @@
 
 namespace catalogue {
 
-const Category *category(int number) {
+const Category *category(int number)
+{
     if (number < 1 || number > kCategoryCount)
         return nullptr;
     return &kCategories[static_cast<std::size_t>(number - 1)];
 }
 
-std::optional<std::string_view> sheetFor(int number, int index) {
+std::optional<std::string_view> sheetFor(int number, int index)
+{
     const Category *c = category(number);
     if (c == nullptr || index < 0 || index >= c->entryCount())
         return std::nullopt;

@@ -15,7 +15,8 @@ struct Entry {
 };
 
 // Lets each table prove at compile time that its rows are numbered 0..N-1 in order.
-template <std::size_t N> constexpr bool indicesAreContiguous(const std::array<Entry, N> &rows) {
+template <std::size_t N> constexpr bool indicesAreContiguous(const std::array<Entry, N> &rows)
+{
     for (std::size_t i = 0; i < N; ++i) {
         if (rows[i].index != static_cast<int>(i))
             return false;

@@ -10,7 +10,8 @@ namespace preview {
 namespace {
 
 // Step 3: find the chosen entry's sheet and show it. Returns the run-time error it raised.
-ErrorNumber showChosenSheet(Runtime &runtime, int category) {
+ErrorNumber showChosenSheet(Runtime &runtime, int category)
+{
     try {
         const auto sheet = catalogue::sheetFor(category, runtime.listIndex(category));
         if (!sheet)
@@ -28,7 +29,8 @@ ErrorNumber showChosenSheet(Runtime &runtime, int category) {
 
 } // namespace
 
-void runSelection(Runtime &runtime, int category) {
+void runSelection(Runtime &runtime, int category)
+{
     if (category < 1 || category > static_cast<int>(kClearingSets.size()))
         return;
     for (int list : kClearingSets[static_cast<std::size_t>(category - 1)])
@@ -39,7 +41,8 @@ void runSelection(Runtime &runtime, int category) {
     reportSheetError(runtime, error);
 }
 
-void reportSheetError(Runtime &runtime, ErrorNumber error) {
+void reportSheetError(Runtime &runtime, ErrorNumber error)
+{
     if (error == kNoError)
         return;
     // A file that exists but cannot be shown is reported too: keeping the previous picture

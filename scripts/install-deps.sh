@@ -3,8 +3,10 @@
 # need, skipping what is already there. `--print KIND` only lists them.
 set -euo pipefail
 
-run_packages=(cmake ninja-build g++ libgtest-dev)
-test_packages=("${run_packages[@]}")
+run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins fonts-dejavu-core)
+# Tests also drive the program in a real X server, and build the benchmarks.
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool x11-utils
+    imagemagick)
 
 print=false
 if [[ ${1:-} == --print ]]; then

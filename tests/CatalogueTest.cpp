@@ -16,24 +16,28 @@ using catalogue::sheetFor;
 
 namespace {
 
-std::set<std::string_view> distinctSheets(const catalogue::Category &c) {
+std::set<std::string_view> distinctSheets(const catalogue::Category &c)
+{
     std::set<std::string_view> sheets;
     for (const auto &e : c.entries)
         sheets.insert(e.sheet);
     return sheets;
 }
 
-bool isLower(std::string_view s) {
+bool isLower(std::string_view s)
+{
     return std::none_of(s.begin(), s.end(), [](unsigned char ch) { return std::isupper(ch); });
 }
 
-std::string_view entryText(int number, int index) {
+std::string_view entryText(int number, int index)
+{
     return category(number)->entries[static_cast<std::size_t>(index)].text;
 }
 
 } // namespace
 
-TEST(Catalogue, CategorySizesAndSheetCounts) {
+TEST(Catalogue, CategorySizesAndSheetCounts)
+{
     struct Case {
         int number;
         int entries;
@@ -57,7 +61,8 @@ TEST(Catalogue, CategorySizesAndSheetCounts) {
     }
 }
 
-TEST(Catalogue, NoSheetServesTwoCategories) {
+TEST(Catalogue, NoSheetServesTwoCategories)
+{
     std::set<std::string_view> all;
     std::size_t perCategory = 0;
     for (const auto &c : kCategories) {
@@ -69,7 +74,8 @@ TEST(Catalogue, NoSheetServesTwoCategories) {
     EXPECT_EQ(all.size(), 119u);
 }
 
-TEST(Catalogue, TextsAndSheetNamesAreWellFormed) {
+TEST(Catalogue, TextsAndSheetNamesAreWellFormed)
+{
     const std::string textChars = " ,.-()/";
     for (const auto &c : kCategories) {
         for (const auto &e : c.entries) {
@@ -92,7 +98,8 @@ TEST(Catalogue, TextsAndSheetNamesAreWellFormed) {
     }
 }
 
-TEST(Catalogue, OnlySkySheetsCarryCapitals) {
+TEST(Catalogue, OnlySkySheetsCarryCapitals)
+{
     for (const auto &c : kCategories) {
         for (const auto &e : c.entries) {
             SCOPED_TRACE(e.sheet);
@@ -106,7 +113,8 @@ TEST(Catalogue, OnlySkySheetsCarryCapitals) {
     }
 }
 
-TEST(Catalogue, SkySettingsSheetIsTheStemOfItsText) {
+TEST(Catalogue, SkySettingsSheetIsTheStemOfItsText)
+{
     for (const auto &e : category(6)->entries) {
         SCOPED_TRACE(e.index);
         if (e.index == 24) {
@@ -120,7 +128,8 @@ TEST(Catalogue, SkySettingsSheetIsTheStemOfItsText) {
     }
 }
 
-TEST(Catalogue, TerrainSheetIsTheStemOfItsFileName) {
+TEST(Catalogue, TerrainSheetIsTheStemOfItsFileName)
+{
     for (const auto &e : category(7)->entries) {
         SCOPED_TRACE(e.text);
         ASSERT_TRUE(e.text.ends_with(".trn"));
@@ -129,7 +138,8 @@ TEST(Catalogue, TerrainSheetIsTheStemOfItsFileName) {
     }
 }
 
-TEST(Catalogue, TextsAreShownExactlyAsStored) {
+TEST(Catalogue, TextsAreShownExactlyAsStored)
+{
     EXPECT_EQ(entryText(1, 61), "Shooting Target 1 "); // the trailing blank stays
     EXPECT_EQ(entryText(1, 62), "Shooting Target 2");
     EXPECT_EQ(entryText(2, 44), "Snow Brush (Medium"); // never closed
@@ -137,7 +147,8 @@ TEST(Catalogue, TextsAreShownExactlyAsStored) {
     EXPECT_EQ(entryText(4, 5), "Spy");
 }
 
-TEST(Catalogue, RepeatedTextsStayTwoEntries) {
+TEST(Catalogue, RepeatedTextsStayTwoEntries)
+{
     EXPECT_EQ(entryText(2, 16), "Crates, Large,stacked");
     EXPECT_EQ(entryText(2, 17), entryText(2, 16));
     EXPECT_EQ(sheetFor(2, 16), "crates.qpk");
@@ -153,7 +164,8 @@ TEST(Catalogue, RepeatedTextsStayTwoEntries) {
     }
 }
 
-TEST(Catalogue, SheetsAreStoredNotDerivedFromTexts) {
+TEST(Catalogue, SheetsAreStoredNotDerivedFromTexts)
+{
     EXPECT_EQ(sheetFor(1, 30), "hanger.qpk"); // "Hangar"
     EXPECT_EQ(sheetFor(1, 15), "c130.qpk");   // "Downed AC-130"
     EXPECT_EQ(sheetFor(1, 55), "ziggurat.qpk");
@@ -168,7 +180,8 @@ TEST(Catalogue, SheetsAreStoredNotDerivedFromTexts) {
     EXPECT_EQ(sheetFor(4, 1), "allcountry2.qpk");
 }
 
-TEST(Catalogue, BuildingSheetsServeUnbrokenRuns) {
+TEST(Catalogue, BuildingSheetsServeUnbrokenRuns)
+{
     const auto &rows = category(1)->entries;
     std::set<std::string_view> finished;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -178,7 +191,8 @@ TEST(Catalogue, BuildingSheetsServeUnbrokenRuns) {
     }
 }
 
-TEST(Catalogue, TreesIsTheMostSharedSheet) {
+TEST(Catalogue, TreesIsTheMostSharedSheet)
+{
     std::map<std::string_view, int> uses;
     for (const auto &c : kCategories)
         for (const auto &e : c.entries)
@@ -189,7 +203,8 @@ TEST(Catalogue, TreesIsTheMostSharedSheet) {
     EXPECT_EQ(most->second, 12);
 }
 
-TEST(Catalogue, IndicesOutsideATableHaveNoSheet) {
+TEST(Catalogue, IndicesOutsideATableHaveNoSheet)
+{
     for (const auto &c : kCategories) {
         SCOPED_TRACE(c.name);
         const int n = c.entryCount();

@@ -13,7 +13,8 @@ namespace testing_support {
 // A picture that remembers which file it came from.
 struct NamedPicture : preview::Picture {
     explicit NamedPicture(std::string n)
-        : name(std::move(n)) {}
+        : name(std::move(n))
+    {}
     std::string name;
 };
 
@@ -38,19 +39,22 @@ public:
     std::vector<MessageBoxCall> messages;
     std::string shownPicture; // what Image1 shows, "" for nothing
 
-    void setListText(int list, std::string_view text) override {
+    void setListText(int list, std::string_view text) override
+    {
         calls.push_back("text " + std::to_string(list) + " '" + std::string(text) + "'");
         if (throwWhileEmptying)
             throw std::runtime_error("list refused its text");
         texts.at(static_cast<std::size_t>(list)) = text;
     }
 
-    std::int16_t listIndex(int list) const override {
+    std::int16_t listIndex(int list) const override
+    {
         calls.push_back("index " + std::to_string(list));
         return indices.at(static_cast<std::size_t>(list));
     }
 
-    preview::LoadedPicture loadPicture(std::string_view fileName) override {
+    preview::LoadedPicture loadPicture(std::string_view fileName) override
+    {
         calls.push_back("load " + std::string(fileName));
         if (throwWhileLoading)
             throw std::runtime_error("decoder blew up");
@@ -62,7 +66,8 @@ public:
         return {std::make_unique<NamedPicture>(std::string(fileName)), preview::kNoError};
     }
 
-    preview::ErrorNumber setImagePicture(preview::PicturePtr picture) override {
+    preview::ErrorNumber setImagePicture(preview::PicturePtr picture) override
+    {
         const auto *named = dynamic_cast<NamedPicture *>(picture.get());
         calls.push_back("picture " + (named ? named->name : std::string("?")));
         if (setPictureError != preview::kNoError)
@@ -72,14 +77,16 @@ public:
     }
 
     void msgBox(std::string_view prompt, int buttons,
-                std::optional<std::string_view> title) override {
+                std::optional<std::string_view> title) override
+    {
         calls.push_back("msgbox " + std::string(prompt));
         messages.push_back(
             {std::string(prompt), buttons,
              title ? std::optional<std::string>(std::string(*title)) : std::nullopt});
     }
 
-    void forget() {
+    void forget()
+    {
         calls.clear();
         messages.clear();
     }

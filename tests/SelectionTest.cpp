@@ -14,14 +14,16 @@ using testing_support::RecordingRuntime;
 
 namespace {
 
-std::vector<std::string> emptied(std::initializer_list<int> lists) {
+std::vector<std::string> emptied(std::initializer_list<int> lists)
+{
     std::vector<std::string> calls;
     for (int list : lists)
         calls.push_back("text " + std::to_string(list) + " ''");
     return calls;
 }
 
-std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string> &b) {
+std::vector<std::string> concat(std::vector<std::string> a, const std::vector<std::string> &b)
+{
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -29,7 +31,8 @@ std::vector<std::string> concat(std::vector<std::string> a, const std::vector<st
 } // namespace
 
 // Each category empties its clearing set in ascending order, before anything inside the trap.
-TEST(Selection, EmptiesTheClearingSetThenLoadsTheChosenSheet) {
+TEST(Selection, EmptiesTheClearingSetThenLoadsTheChosenSheet)
+{
     struct Case {
         int category;
         int index;
@@ -65,7 +68,8 @@ TEST(Selection, EmptiesTheClearingSetThenLoadsTheChosenSheet) {
     }
 }
 
-TEST(Selection, FailureWhileEmptyingIsNotTrapped) {
+TEST(Selection, FailureWhileEmptyingIsNotTrapped)
+{
     RecordingRuntime rt;
     rt.indices[1] = 0;
     rt.throwWhileEmptying = true;
@@ -74,7 +78,8 @@ TEST(Selection, FailureWhileEmptyingIsNotTrapped) {
     EXPECT_TRUE(rt.messages.empty());
 }
 
-TEST(Selection, FailureWhileLoadingIsTrappedAndReported) {
+TEST(Selection, FailureWhileLoadingIsTrappedAndReported)
+{
     RecordingRuntime rt;
     rt.indices[1] = 0;
     rt.throwWhileLoading = true;
@@ -83,7 +88,8 @@ TEST(Selection, FailureWhileLoadingIsTrappedAndReported) {
     EXPECT_EQ(rt.messages[0].prompt, preview::kUnreadablePictureMessage);
 }
 
-TEST(Selection, MissingSheetShowsOneMessageAndKeepsThePicture) {
+TEST(Selection, MissingSheetShowsOneMessageAndKeepsThePicture)
+{
     RecordingRuntime rt;
     rt.files["beruit.qpk"] = preview::kNoError;
     rt.indices[1] = 4;
@@ -109,7 +115,8 @@ TEST(Selection, MissingSheetShowsOneMessageAndKeepsThePicture) {
     EXPECT_EQ(rt.calls.back(), "picture beruit.qpk");
 }
 
-TEST(Selection, UnreadableSheetShowsItsOwnMessageOnce) {
+TEST(Selection, UnreadableSheetShowsItsOwnMessageOnce)
+{
     for (preview::ErrorNumber error :
          {preview::kErrInvalidPicture, preview::kErrPathFileAccess, preview::kErrOutOfMemory}) {
         SCOPED_TRACE(error);
@@ -131,7 +138,8 @@ TEST(Selection, UnreadableSheetShowsItsOwnMessageOnce) {
     }
 }
 
-TEST(Selection, PictureThatCannotBeShownIsReported) {
+TEST(Selection, PictureThatCannotBeShownIsReported)
+{
     RecordingRuntime rt;
     rt.files["spy.qpk"] = preview::kNoError;
     rt.setPictureError = preview::kErrOutOfMemory;
@@ -142,7 +150,8 @@ TEST(Selection, PictureThatCannotBeShownIsReported) {
     EXPECT_EQ(rt.shownPicture, "");
 }
 
-TEST(Selection, IndexOutsideTheTableStillEmptiesButLoadsNothing) {
+TEST(Selection, IndexOutsideTheTableStillEmptiesButLoadsNothing)
+{
     for (const auto &c : catalogue::kCategories) {
         for (int index : {-1, c.entryCount(), INT16_MAX, INT16_MIN}) {
             SCOPED_TRACE(std::to_string(c.number) + " @ " + std::to_string(index));
@@ -157,7 +166,8 @@ TEST(Selection, IndexOutsideTheTableStillEmptiesButLoadsNothing) {
     }
 }
 
-TEST(Selection, EveryChoiceReadsItsSheetAgain) {
+TEST(Selection, EveryChoiceReadsItsSheetAgain)
+{
     RecordingRuntime rt;
     rt.files["ghost.qpk"] = preview::kNoError;
     for (int index : {25, 25, 29}) {
@@ -167,7 +177,8 @@ TEST(Selection, EveryChoiceReadsItsSheetAgain) {
     EXPECT_EQ(std::count(rt.calls.begin(), rt.calls.end(), "load ghost.qpk"), 3);
 }
 
-TEST(Selection, SheetNamesKeepTheirCapitals) {
+TEST(Selection, SheetNamesKeepTheirCapitals)
+{
     RecordingRuntime rt;
     rt.indices[6] = 24; // "SUNSET5"
     runSelection(rt, 6);
@@ -176,7 +187,8 @@ TEST(Selection, SheetNamesKeepTheirCapitals) {
     EXPECT_EQ(rt.messages[0].prompt, preview::kMissingFileMessage);
 }
 
-TEST(Selection, ChoiceInListSevenLeavesListSixAlone) {
+TEST(Selection, ChoiceInListSevenLeavesListSixAlone)
+{
     RecordingRuntime rt;
     rt.files["Night2.qpk"] = preview::kNoError;
     rt.files["w1.qpk"] = preview::kNoError;
@@ -189,7 +201,8 @@ TEST(Selection, ChoiceInListSevenLeavesListSixAlone) {
     EXPECT_EQ(rt.shownPicture, "w1.qpk");
 }
 
-TEST(Selection, UnknownCategoryDoesNothing) {
+TEST(Selection, UnknownCategoryDoesNothing)
+{
     for (int number : {0, 8, -1, INT_MAX}) {
         RecordingRuntime rt;
         runSelection(rt, number);

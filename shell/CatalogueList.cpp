@@ -1,0 +1,48 @@
+#include "CatalogueList.h"
+
+#include <QCompleter>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace shell {
+
+CatalogueList::CatalogueList(QWidget *parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    // Enter would otherwise add the typed text to the list as a new entry.
+    setInsertPolicy(QComboBox::NoInsert);
+    // A wheel turned over the window must not focus a list and then change it.
+    setFocusPolicy(Qt::StrongFocus);
+
+    // When editing finishes, Qt chooses the entry whose text equals the typed text. Here typing
+    // is never a choice: only the drop-down, the arrow keys, the wheel and the completion popup
+    // choose.
+    QObject::disconnect(lineEdit(), SIGNAL(editingFinished()), this, nullptr);
+
+    // Typing offers the entries that contain the typed text; picking one is a choice. This
+    // replaces the inline completion, which silently filled the field.
+    auto *completer = new QCompleter(model(), this);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setMaxVisibleItems(12);
+    setCompleter(completer);
+}
+
+void CatalogueList::clearText()
+{
+    setCurrentIndex(-1);
+    lineEdit()->clear();
+}
+
+void CatalogueList::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+} // namespace shell

@@ -1,0 +1,14 @@
+// GoogleTest entry for tests that need a QApplication (run under the offscreen platform).
+#include "Startup.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    shell::applyRuntimeFont();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
