@@ -5,8 +5,9 @@ set -euo pipefail
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins fonts-dejavu-core)
 # Tests also drive the program in a real X server, and build the benchmarks.
+# and check the installed files and the Debian package.
 test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool x11-utils
-    imagemagick)
+    imagemagick desktop-file-utils appstream dpkg-dev file)
 
 print=false
 if [[ ${1:-} == --print ]]; then

@@ -8,7 +8,11 @@ cd "$root"
 
 bash scripts/install-deps.sh run
 cmake -S . -B build -G Ninja
-cmake --build build --target tesselbox
+cmake --build build --target tesselbox tesselbox-demo-sheets
+
+# A first run has no sheets yet: fill the user's sheet folder with demo pictures, but only when
+# it holds no sheets at all.
+build/tesselbox-demo-sheets --if-empty
 
 cd "$here"
 exec "$root/build/tesselbox" "$@"

@@ -32,6 +32,12 @@ void applyRuntimeFont()
     QApplication::setFont(font);
 }
 
+QString userSheetFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/sheets");
+}
+
 std::vector<std::string> sheetFolders(const QString &sheetsFolder)
 {
     QStringList folders{QStringLiteral(".")};

@@ -7,6 +7,9 @@
 
 namespace shell {
 
+// Where the user keeps picture sheets: ~/.local/share/tesselbox/sheets, usually.
+QString userSheetFolder();
+
 // The folders searched for a sheet, in order: the working folder, the folder given with
 // --sheets, the user's and then the system's data folders, and the program's own folder.
 std::vector<std::string> sheetFolders(const QString &sheetsFolder);

@@ -1,0 +1,186 @@
+#include "DemoSheets.h"
+
+#include "Catalogue.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTemporaryFile>
+
+#include <array>
+
+#include <unistd.h>
+
+namespace demosheets {
+
+namespace {
+
+struct Scheme {
+    QColor top;
+    QColor bottom;
+    QColor text;
+};
+
+// One colour scheme per category, dark enough for white text to stand out.
+// clang-format off
+constexpr std::array<std::array<int, 9>, 7> kSchemes{{
+    {140, 59,  42,   92,  36,  26,  255, 244, 232}, // Buildings: brick
+    {46,  110, 58,   24,  66,  34,  238, 255, 236}, // Decorations: foliage
+    {70,  88,  112,  38,  48,  64,  236, 242, 255}, // Objects: steel
+    {104, 62,  128,  58,  32,  76,  250, 238, 255}, // People: violet
+    {102, 104, 48,   60,  62,  26,  252, 252, 228}, // Vehicles: olive
+    {42,  104, 168,  186, 92,  44,  255, 255, 255}, // Sky settings: day to dusk
+    {128, 92,  52,   70,  50,  28,  255, 246, 230}, // Mission terrain: earth
+}};
+// clang-format on
+
+Scheme schemeOf(int category)
+{
+    const auto &s = kSchemes[std::size_t(category - 1)];
+    return {QColor(s[0], s[1], s[2]), QColor(s[3], s[4], s[5]), QColor(s[6], s[7], s[8])};
+}
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+bool holdsSheets(const QString &folder)
+{
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        if (it.next().endsWith(QStringLiteral(".qpk"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<SheetPlan> allSheets()
+{
+    std::vector<SheetPlan> sheets;
+    for (const catalogue::Category &c : catalogue::kCategories) {
+        for (const catalogue::Entry &e : c.entries) {
+            auto it = std::find_if(sheets.begin(), sheets.end(),
+                                   [&](const SheetPlan &s) { return s.name == e.sheet; });
+            if (it == sheets.end())
+                it = sheets.insert(sheets.end(), SheetPlan{e.sheet, c.number, {}});
+            it->texts << qs(e.text);
+        }
+    }
+    return sheets;
+}
+
+QColor categoryColour(int category)
+{
+    return schemeOf(category).top;
+}
+
+QImage drawSheet(const SheetPlan &sheet)
+{
+    const Scheme scheme = schemeOf(sheet.category);
+    QImage image(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    QLinearGradient fill(0, 0, 0, kSheetHeight);
+    fill.setColorAt(0.0, scheme.top);
+    fill.setColorAt(0.25, scheme.top);
+    fill.setColorAt(1.0, scheme.bottom);
+    p.fillRect(image.rect(), fill);
+
+    // A faint map grid, so the sheet reads as a placeholder rather than a real picture.
+    p.setPen(QPen(QColor(255, 255, 255, 28), 2));
+    for (int x = 0; x < kSheetWidth; x += 48)
+        p.drawLine(x, 0, x, kSheetHeight);
+    for (int y = 0; y < kSheetHeight; y += 48)
+        p.drawLine(0, y, kSheetWidth, y);
+
+    const int margin = 44;
+    QFont title(QStringLiteral("DejaVu Sans"));
+    title.setPixelSize(52);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(scheme.text);
+    p.drawText(QRect(margin, 28, kSheetWidth - 2 * margin, 70), Qt::AlignLeft | Qt::AlignVCenter,
+               qs(sheet.name));
+
+    QFont caption(QStringLiteral("DejaVu Sans"));
+    caption.setPixelSize(26);
+    p.setFont(caption);
+    p.setPen(QColor(scheme.text.red(), scheme.text.green(), scheme.text.blue(), 200));
+    const catalogue::Category *category = catalogue::category(sheet.category);
+    p.drawText(QRect(margin, 100, kSheetWidth - 2 * margin, 36), Qt::AlignLeft | Qt::AlignVCenter,
+               qs(category->name) + QStringLiteral(" \u2014 demo sheet"));
+    p.setPen(QPen(QColor(255, 255, 255, 120), 2));
+    p.drawLine(margin, 148, kSheetWidth - margin, 148);
+
+    // The entries, as large as the longest list allows.
+    const QRect listArea(margin, 168, kSheetWidth - 2 * margin, kSheetHeight - 168 - 32);
+    const int lineHeight =
+        std::min(58, listArea.height() / std::max<int>(1, int(sheet.texts.size())));
+    QFont entry(QStringLiteral("DejaVu Sans"));
+    entry.setPixelSize(std::max(18, lineHeight * 62 / 100));
+    while (entry.pixelSize() > 18) {
+        bool fits = true;
+        for (const QString &text : sheet.texts)
+            fits = fits && QFontMetrics(entry).horizontalAdvance(text) + 40 <= listArea.width();
+        if (fits)
+            break;
+        entry.setPixelSize(entry.pixelSize() - 1);
+    }
+    p.setFont(entry);
+    p.setPen(scheme.text);
+    int y = listArea.top();
+    for (const QString &text : sheet.texts) {
+        p.setBrush(scheme.text);
+        p.drawEllipse(QPointF(listArea.left() + 10, y + lineHeight / 2.0), 6, 6);
+        p.drawText(QRect(listArea.left() + 32, y, listArea.width() - 32, lineHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += lineHeight;
+    }
+    return image;
+}
+
+FillResult fillFolder(const QString &folder, bool onlyIfEmpty)
+{
+    FillResult result;
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        result.error = QStringLiteral("cannot make the folder %1").arg(folder);
+        return result;
+    }
+    if (onlyIfEmpty && holdsSheets(folder)) {
+        result.skipped = true;
+        return result;
+    }
+    for (const SheetPlan &sheet : allSheets()) {
+        const QString target = dir.filePath(qs(sheet.name));
+        // Written aside, then linked in under its name: a file that is there is never replaced.
+        QTemporaryFile temporary(dir.filePath(QStringLiteral(".demo-XXXXXX")));
+        if (!temporary.open()) {
+            result.error = temporary.errorString();
+            return result;
+        }
+        QImageWriter writer(&temporary, "png");
+        if (!writer.write(drawSheet(sheet)) || !temporary.flush()) {
+            result.error = QStringLiteral("%1: %2").arg(target, writer.errorString());
+            return result;
+        }
+        if (::link(QFile::encodeName(temporary.fileName()).constData(),
+                   QFile::encodeName(target).constData()) == 0)
+            ++result.written;
+        else
+            ++result.kept;
+    }
+    return result;
+}
+
+} // namespace demosheets

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <string_view>
+#include <vector>
+
+namespace demosheets {
+
+// Twice the picture box (393 x 305), so a sheet stays sharp on a dense screen.
+inline constexpr int kSheetWidth = 786;
+inline constexpr int kSheetHeight = 610;
+
+struct SheetPlan {
+    std::string_view name;
+    int category;      // 1..7
+    QStringList texts; // the list texts of every entry the sheet serves, in list order
+};
+
+// Every sheet the catalogue names, once, in catalogue order.
+std::vector<SheetPlan> allSheets();
+
+// A picture that shows the sheet's file name and the entries it serves, in its category's colours.
+QImage drawSheet(const SheetPlan &sheet);
+
+// The colour a category's sheets are filled with at the top-left corner.
+QColor categoryColour(int category);
+
+struct FillResult {
+    int written = 0;
+    int kept = 0;         // already there, left alone
+    bool skipped = false; // --if-empty and the folder already held sheets
+    QString error;
+};
+
+// Writes the demo sheets into `folder` (made if missing). An existing file is never replaced;
+// with `onlyIfEmpty`, a folder that already holds any .qpk file is left entirely alone.
+FillResult fillFolder(const QString &folder, bool onlyIfEmpty);
+
+} // namespace demosheets
