@@ -67,7 +67,7 @@ bool fitsInMemory(QSize full, QSize target, const QByteArray &format, int fd)
 
 } // namespace
 
-QByteArray imageFormatOf(const QByteArray &head)
+QByteArray imageFormatOf(const QByteArray &head, const QByteArray &tail)
 {
     auto startsWith = [&head](std::string_view magic) {
         return head.size() >= qsizetype(magic.size()) &&
@@ -98,6 +98,9 @@ QByteArray imageFormatOf(const QByteArray &head)
         static constexpr const char *kNetpbm[] = {"pbm", "pgm", "ppm"};
         return kNetpbm[(head[1] - '1') % 3];
     }
+    // TGA has no signature at its start; version 2 files end with one.
+    if (tail == QByteArrayView("TRUEVISION-XFILE.\0", 18))
+        return "tga";
     return {};
 }
 
@@ -132,7 +135,12 @@ DecodedSheet SheetLoader::load(std::string_view name, QSize deviceSize) const
         return failure(preview::kErrPathFileAccess, path + ": " + file.errorString());
     }
 
-    const QByteArray format = imageFormatOf(file.peek(16));
+    QByteArray format = imageFormatOf(file.peek(16));
+    if (format.isEmpty() && st.st_size >= 44) {
+        QByteArray tail(18, Qt::Uninitialized);
+        if (::pread(opened.fd, tail.data(), 18, st.st_size - 18) == 18)
+            format = imageFormatOf({}, tail);
+    }
     QImageReader reader(&file, format);
     const QSize full = reader.size();
     if (full.isValid() && !fitsInMemory(full, deviceSize, reader.format(), opened.fd))

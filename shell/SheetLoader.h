@@ -36,8 +36,9 @@ private:
     SheetLocator m_locator;
 };
 
-// The Qt image format that the first bytes of a file announce, or empty when they announce none
-// that is known here (Qt then asks its plugins). The file name's extension plays no part.
-QByteArray imageFormatOf(const QByteArray &head);
+// The Qt image format that the first bytes of a file (and, for TGA, its last 18) announce, or
+// empty when they announce none known here, and Qt asks its plugins. The file name's extension
+// plays no part.
+QByteArray imageFormatOf(const QByteArray &head, const QByteArray &tail = {});
 
 } // namespace shell

@@ -43,15 +43,8 @@ TEST(Catalogue, CategorySizesAndSheetCounts)
         int entries;
         std::size_t sheets;
     };
-    const Case cases[] = {
-        {1, 68, 30},
-        {2, 60, 12},
-        {3, 10, 7 },
-        {4, 6,  5 },
-        {5, 5,  5 },
-        {6, 25, 25},
-        {7, 35, 35}
-    };
+    const Case cases[] = {{1, 68, 30}, {2, 60, 12}, {3, 10, 7}, {4, 6, 5},
+                          {5, 5, 5},   {6, 25, 25}, {7, 35, 35}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.number);
         ASSERT_NE(category(c.number), nullptr);

@@ -36,11 +36,9 @@ Outcome parse(QStringList arguments)
 
 TEST(CommandLine, RunsWithoutArgumentsAndWithQtsOwnOptions)
 {
-    for (const QStringList &arguments : {
-             QStringList{               },
-             QStringList{   "-platform", "offscreen", "-style", "fusion"},
-             QStringList{ "-reverse",            "-qwindowtitle", "x"}
-    }) {
+    for (const QStringList &arguments :
+         {QStringList{}, QStringList{"-platform", "offscreen", "-style", "fusion"},
+          QStringList{"-reverse", "-qwindowtitle", "x"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const Outcome o = parse(arguments);
         ASSERT_TRUE(o.commandLine.has_value()) << o.err.toStdString();
@@ -74,11 +72,11 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndTheUsage)
         const char *firstLine;
     };
     const Case cases[] = {
-        {{"--bogus"},                     "tesselbox: Unknown option 'bogus'."                    },
-        {{"--sheets"},                    "tesselbox: Missing value after '--sheets'."            },
+        {{"--bogus"}, "tesselbox: Unknown option 'bogus'."},
+        {{"--sheets"}, "tesselbox: Missing value after '--sheets'."},
         {{"--sheets", "/no/such/folder"}, "tesselbox: --sheets: '/no/such/folder' is not a folder"},
-        {{"--sheets", "/etc/hostname"},   "tesselbox: --sheets: '/etc/hostname' is not a folder"  },
-        {{"ghost.qpk"},                   "tesselbox: unexpected argument 'ghost.qpk'"            },
+        {{"--sheets", "/etc/hostname"}, "tesselbox: --sheets: '/etc/hostname' is not a folder"},
+        {{"ghost.qpk"}, "tesselbox: unexpected argument 'ghost.qpk'"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.firstLine);

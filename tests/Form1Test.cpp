@@ -88,26 +88,26 @@ TEST_F(Form1Test, ControlsStandWhereTheWindowDescriptionPutsThem)
         const char *caption;
     };
     const Case cases[] = {
-        {"Combo7",   {8, 296, 217, 21},   ""                  },
-        {"Combo6",   {8, 256, 217, 21},   ""                  },
-        {"Combo5",   {8, 216, 217, 21},   ""                  },
-        {"Command2", {464, 400, 81, 25},  "About..."          },
-        {"Combo4",   {8, 176, 217, 21},   ""                  },
-        {"Combo3",   {8, 136, 217, 21},   ""                  },
-        {"Combo2",   {8, 96, 217, 21},    ""                  },
-        {"Command1", {552, 400, 81, 25},  "Exit"              },
-        {"Combo1",   {8, 56, 217, 21},    ""                  },
-        {"Label10",  {8, 280, 137, 17},   "Mission Terrain:"  },
-        {"Label9",   {8, 240, 105, 17},   "Sky Settings (Sun)"},
-        {"Label8",   {8, 352, 81, 17},    "E-Mail:"           },
-        {"Label7",   {8, 368, 169, 17},   nullptr             },
-        {"Label5",   {8, 384, 177, 17},   nullptr             },
-        {"Label6",   {8, 200, 73, 17},    "Wehicles"          },
-        {"Label4",   {8, 160, 57, 17},    "People:"           },
-        {"Label3",   {8, 120, 73, 17},    "Objects:"          },
-        {"Label2",   {8, 80, 89, 17},     "Decorations:"      },
-        {"Label1",   {8, 40, 105, 17},    "Buildings:"        },
-        {"Image1",   {240, 48, 393, 305}, ""                  },
+        {"Combo7", {8, 296, 217, 21}, ""},
+        {"Combo6", {8, 256, 217, 21}, ""},
+        {"Combo5", {8, 216, 217, 21}, ""},
+        {"Command2", {464, 400, 81, 25}, "About..."},
+        {"Combo4", {8, 176, 217, 21}, ""},
+        {"Combo3", {8, 136, 217, 21}, ""},
+        {"Combo2", {8, 96, 217, 21}, ""},
+        {"Command1", {552, 400, 81, 25}, "Exit"},
+        {"Combo1", {8, 56, 217, 21}, ""},
+        {"Label10", {8, 280, 137, 17}, "Mission Terrain:"},
+        {"Label9", {8, 240, 105, 17}, "Sky Settings (Sun)"},
+        {"Label8", {8, 352, 81, 17}, "E-Mail:"},
+        {"Label7", {8, 368, 169, 17}, nullptr},
+        {"Label5", {8, 384, 177, 17}, nullptr},
+        {"Label6", {8, 200, 73, 17}, "Wehicles"},
+        {"Label4", {8, 160, 57, 17}, "People:"},
+        {"Label3", {8, 120, 73, 17}, "Objects:"},
+        {"Label2", {8, 80, 89, 17}, "Decorations:"},
+        {"Label1", {8, 40, 105, 17}, "Buildings:"},
+        {"Image1", {240, 48, 393, 305}, ""},
     };
     QStringList stacking; // bottom to top
     for (QObject *child : form->children()) {
@@ -280,11 +280,11 @@ TEST_F(Form1Test, TypingNeverChooses)
         Qt::Key finish; // Qt::Key_unknown: just type
     };
     const Case cases[] = {
-        {"Airtower",        Qt::Key_unknown}, // exact text of an entry
-        {"Airtower",        Qt::Key_Return }, // ... confirmed with Enter
-        {"airtower",        Qt::Key_Enter  }, // ... in other case
-        {"Fence",           Qt::Key_Tab    }, // ... and leaving the field
-        {"Not in the list", Qt::Key_Return },
+        {"Airtower", Qt::Key_unknown}, // exact text of an entry
+        {"Airtower", Qt::Key_Return},  // ... confirmed with Enter
+        {"airtower", Qt::Key_Enter},   // ... in other case
+        {"Fence", Qt::Key_Tab},        // ... and leaving the field
+        {"Not in the list", Qt::Key_Return},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);

@@ -40,13 +40,13 @@ TEST(Selection, EmptiesTheClearingSetThenLoadsTheChosenSheet)
         const char *sheet;
     };
     const Case cases[] = {
-        {1, 27, emptied({2, 3, 4, 5, 6}), "ghost.qpk"      },
-        {2, 17, emptied({1, 3, 4, 5, 6}), "crates.qpk"     },
-        {3, 5,  emptied({1, 2, 4, 5, 6}), "flagbay.qpk"    },
-        {4, 2,  emptied({1, 2, 3, 5, 6}), "allcountry1.qpk"},
-        {5, 4,  emptied({1, 2, 3, 4, 6}), "zodiac.qpk"     },
-        {6, 0,  emptied({1, 2, 3, 4, 5}), "Day1.qpk"       },
-        {7, 16, emptied({1, 2, 3, 4, 5}), "g1a.qpk"        },
+        {1, 27, emptied({2, 3, 4, 5, 6}), "ghost.qpk"},
+        {2, 17, emptied({1, 3, 4, 5, 6}), "crates.qpk"},
+        {3, 5, emptied({1, 2, 4, 5, 6}), "flagbay.qpk"},
+        {4, 2, emptied({1, 2, 3, 5, 6}), "allcountry1.qpk"},
+        {5, 4, emptied({1, 2, 3, 4, 6}), "zodiac.qpk"},
+        {6, 0, emptied({1, 2, 3, 4, 5}), "Day1.qpk"},
+        {7, 16, emptied({1, 2, 3, 4, 5}), "g1a.qpk"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.category);

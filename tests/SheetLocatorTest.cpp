@@ -72,11 +72,11 @@ TEST_F(Folders, ExactNameBeatsOtherCaseWithinAFolder)
         const char *found;
     };
     const Case cases[] = {
-        {{"Day1.qpk", "day1.qpk"},                 {},           "Day1.qpk", "a/Day1.qpk"},
-        {{"day1.qpk"},                             {"Day1.qpk"}, "Day1.qpk", "a/day1.qpk"}, // folder order comes first
-        {{},                                       {"DAY1.QPK"}, "Day1.qpk", "b/DAY1.QPK"},
-        {{"dAY1.qpk", "DAY1.QPK", "Day1.QPK"},     {},           "Day1.qpk", "a/DAY1.QPK"}, // byte order
-        {{"Day1.qpk.bak", "Day1.qp", "Day11.qpk"}, {},           "Day1.qpk", "missing"   },
+        {{"Day1.qpk", "day1.qpk"}, {}, "Day1.qpk", "a/Day1.qpk"},
+        {{"day1.qpk"}, {"Day1.qpk"}, "Day1.qpk", "a/day1.qpk"}, // folder order comes first
+        {{}, {"DAY1.QPK"}, "Day1.qpk", "b/DAY1.QPK"},
+        {{"dAY1.qpk", "DAY1.QPK", "Day1.QPK"}, {}, "Day1.qpk", "a/DAY1.QPK"}, // byte order
+        {{"Day1.qpk.bak", "Day1.qp", "Day11.qpk"}, {}, "Day1.qpk", "missing"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.found);

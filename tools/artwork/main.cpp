@@ -26,14 +26,8 @@ double terrain(double x, double y)
     struct Hill {
         double x, y, r, h;
     };
-    const Hill hills[] = {
-        {150, 110, 140, 1.0 },
-        {480, 90,  110, 0.8 },
-        {560, 330, 160, 1.2 },
-        {260, 380, 120, 0.6 },
-        {360, 210, 90,  -0.5},
-        {70,  330, 100, 0.7 }
-    };
+    const Hill hills[] = {{150, 110, 140, 1.0}, {480, 90, 110, 0.8},  {560, 330, 160, 1.2},
+                          {260, 380, 120, 0.6}, {360, 210, 90, -0.5}, {70, 330, 100, 0.7}};
     double z = 0.15 * std::sin(x / 53.0) * std::cos(y / 41.0);
     for (const Hill &h : hills) {
         const double d2 = (x - h.x) * (x - h.x) + (y - h.y) * (y - h.y);
