@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test. With --sanitize, builds in build-sanitize with
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+build=build
+options=()
+if [[ ${1:-} == --sanitize ]]; then
+    build=build-sanitize
+    options=(-DPROPSCOPE_SANITIZE=ON)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
 bash scripts/install-deps.sh test
-cmake -S . -B build -G Ninja
-cmake --build build
-ctest --test-dir build --output-on-failure
+cmake -S . -B "$build" -G Ninja "${options[@]}"
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure

@@ -183,5 +183,8 @@ TEST(Soak, ChoicesWhileSheetsChangeUnderfoot)
     EXPECT_EQ(wrong, 0);
     EXPECT_GT(shown, 0);
     EXPECT_GT(reported, 0);
+#if !defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory back on purpose; measure only without it.
     EXPECT_LT(growth, 2L * 1024 * 1024);
+#endif
 }

@@ -10,12 +10,14 @@ shots=${2:-}
 work=$(mktemp -d)
 app=
 cleanup() {
+    local status=$1
     if [[ -n $app ]]; then kill "$app" 2>/dev/null || true; fi
+    if [[ $status -ne 0 && -s $work/stderr ]]; then sed 's/^/  program: /' "$work/stderr" >&2; fi
     stop_x
     rm -rf "$work"
     return 0
 }
-trap cleanup EXIT
+trap 'cleanup $?' EXIT
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null

@@ -1,0 +1,258 @@
+// How long a choice takes, against the cost of decoding alone, and how long start-up takes,
+// against a bare window of the same widgets. Each target is a ratio to a baseline measured in
+// the same run. Run: build/tesselbox-bench (add --benchmark_filter=... to pick).
+#include "CatalogueList.h"
+#include "Form1.h"
+#include "PictureBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+const QSize kBox(393, 305);
+const QSize kSizes[] = {{393, 305}, {1600, 1200}, {6000, 4500}};
+const char *const kFormats[] = {"jpeg", "png"};
+
+QString sizeName(QSize s)
+{
+    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+}
+
+// Something like a sheet: shapes on a gradient, and for JPEG the fine grain of a photograph.
+QImage sheetLike(QSize size, bool grain)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, size.width(), size.height());
+    sky.setColorAt(0, QColor(70, 110, 160));
+    sky.setColorAt(1, QColor(200, 170, 120));
+    p.fillRect(image.rect(), sky);
+    QRandomGenerator random(42);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 300; ++i) {
+        p.setBrush(QColor::fromHsv(int(random.bounded(360)), 120 + int(random.bounded(120)),
+                                   90 + int(random.bounded(160))));
+        p.setPen(Qt::NoPen);
+        const int w = int(random.bounded(size.width() / 6 + 1)) + 4;
+        const int h = int(random.bounded(size.height() / 6 + 1)) + 4;
+        p.drawRoundedRect(
+            QRect(int(random.bounded(size.width())), int(random.bounded(size.height())), w, h),
+            w / 4.0, h / 4.0);
+    }
+    p.end();
+    if (grain) {
+        for (int y = 0; y < size.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < size.width(); ++x) {
+                const int d = int(random.bounded(17)) - 8;
+                row[x] = qRgb(std::clamp(qRed(row[x]) + d, 0, 255),
+                              std::clamp(qGreen(row[x]) + d, 0, 255),
+                              std::clamp(qBlue(row[x]) + d, 0, 255));
+            }
+        }
+    }
+    return image;
+}
+
+// One folder per format and size, each holding the sheet "ghost.qpk" (Buildings 25 to 29).
+class Sheets {
+public:
+    Sheets()
+    {
+        for (const char *format : kFormats) {
+            for (QSize size : kSizes) {
+                const QString folder =
+                    m_root.filePath(QString::fromLatin1(format) + "-" + sizeName(size));
+                QDir().mkpath(folder);
+                QImageWriter writer(folder + "/ghost.qpk", format);
+                writer.setQuality(std::string_view(format) == "jpeg" ? 85 : 50);
+                writer.write(sheetLike(size, std::string_view(format) == "jpeg"));
+                m_folders[key(format, size)] = folder;
+            }
+        }
+    }
+    QString folder(const char *format, QSize size) const { return m_folders.at(key(format, size)); }
+    QString file(const char *format, QSize size) const
+    {
+        return folder(format, size) + "/ghost.qpk";
+    }
+
+private:
+    static std::string key(const char *format, QSize size)
+    {
+        return std::string(format) + sizeName(size).toStdString();
+    }
+    QTemporaryDir m_root;
+    std::map<std::string, QString> m_folders;
+};
+
+const Sheets *gSheets = nullptr;
+
+void chooseSheet(benchmark::State &state, const char *format, QSize size)
+{
+    shell::Form1 form(
+        shell::SheetLoader(shell::SheetLocator({gSheets->folder(format, size).toStdString()})));
+    int messages = 0;
+    form.setMessagePresenter([&](QWidget *, const QString &, const QString &) { ++messages; });
+    form.Form_Load();
+    for (auto _ : state) {
+        form.chooseEntry(1, 27); // "Ghost Town Saloon": the whole procedure, clearing included
+        benchmark::DoNotOptimize(form.image()->picture().cacheKey());
+    }
+    if (messages != 0 || form.image()->picture().isNull())
+        state.SkipWithError("the sheet did not load");
+}
+
+void decodeNaive(benchmark::State &state, const char *format, QSize size)
+{
+    const QString file = gSheets->file(format, size);
+    for (auto _ : state) {
+        QImageReader reader(file);
+        const QImage full = reader.read();
+        QImage boxed = full.scaled(kBox, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        benchmark::DoNotOptimize(boxed.constBits());
+    }
+}
+
+void decodeFloor(benchmark::State &state, const char *format, QSize size)
+{
+    const QString file = gSheets->file(format, size);
+    for (auto _ : state) {
+        QImageReader reader(file);
+        reader.setScaledSize(kBox);
+        QImage boxed = reader.read();
+        benchmark::DoNotOptimize(boxed.constBits());
+    }
+}
+
+void BM_StartUp(benchmark::State &state)
+{
+    for (auto _ : state) {
+        shell::Form1 form;
+        form.Form_Load();
+        benchmark::DoNotOptimize(form.list(7)->count());
+    }
+}
+
+// The same twenty widgets, placed, with nothing in them.
+void BM_StartUpFloor(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QWidget window;
+        window.setFixedSize(650, 439);
+        for (int i = 0; i < 7; ++i) {
+            auto *list = new QComboBox(&window);
+            list->setEditable(true);
+            list->setGeometry(8, 56 + 40 * i, 217, 21);
+        }
+        for (int i = 0; i < 2; ++i)
+            (new QPushButton(QStringLiteral("Exit"), &window))
+                ->setGeometry(464 + 88 * i, 400, 81, 25);
+        for (int i = 0; i < 10; ++i)
+            (new QLabel(QStringLiteral("Buildings:"), &window))->setGeometry(8, 40 * i, 105, 17);
+        (new QWidget(&window))->setGeometry(240, 48, 393, 305);
+        benchmark::DoNotOptimize(window.children().size());
+    }
+}
+
+// Prints the usual table, then each measured ratio beside its target.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                m_nanoseconds[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(run.time_unit) *
+                    1e9;
+        }
+    }
+
+    // Prints the ratios; false when any misses its target.
+    bool printRatios() const
+    {
+        bool allMet = true;
+        std::printf("\n%-58s %7s %7s\n", "ratio", "value", "target");
+        auto ratio = [&](const std::string &a, const std::string &b, double target) {
+            if (!m_nanoseconds.count(a) || !m_nanoseconds.count(b))
+                return;
+            const double value = m_nanoseconds.at(a) / m_nanoseconds.at(b);
+            const bool met = value <= target;
+            allMet = allMet && met;
+            std::printf("%-58s %7.3f %7.2f %s\n", (a + " / " + b).c_str(), value, target,
+                        met ? "" : "MISSED");
+        };
+        for (const char *format : kFormats) {
+            for (QSize size : kSizes) {
+                const std::string suffix =
+                    std::string("/") + format + "/" + sizeName(size).toStdString();
+                ratio("BM_Choose" + suffix, "BM_DecodeFloor" + suffix, 1.15);
+            }
+        }
+        ratio("BM_Choose/jpeg/6000x4500", "BM_DecodeNaive/jpeg/6000x4500", 0.5);
+        ratio("BM_StartUp", "BM_StartUpFloor", 1.3);
+        return allMet;
+    }
+
+private:
+    std::map<std::string, double> m_nanoseconds;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    // Fonts, style and plugins load once per process; neither start-up benchmark should pay it.
+    {
+        shell::Form1 warmUp;
+        warmUp.Form_Load();
+    }
+
+    std::fprintf(stderr, "Writing test sheets...\n");
+    const Sheets sheets;
+    gSheets = &sheets;
+
+    for (const char *format : kFormats) {
+        for (QSize size : kSizes) {
+            const std::string suffix =
+                std::string("/") + format + "/" + sizeName(size).toStdString();
+            benchmark::RegisterBenchmark(("BM_Choose" + suffix).c_str(), chooseSheet, format, size)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("BM_DecodeFloor" + suffix).c_str(), decodeFloor, format,
+                                         size)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("BM_DecodeNaive" + suffix).c_str(), decodeNaive, format,
+                                         size)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::RegisterBenchmark("BM_StartUp", BM_StartUp)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_StartUpFloor", BM_StartUpFloor)->Unit(benchmark::kMillisecond);
+
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const bool met = reporter.printRatios();
+    benchmark::Shutdown();
+    return met ? 0 : 1;
+}
