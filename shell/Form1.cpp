@@ -4,6 +4,7 @@
 #include "ApplicationRecord.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
+#include "FindPopup.h"
 #include "PictureBox.h"
 #include "Selection.h"
 #include "WindowDescription.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <exception>
@@ -88,7 +90,10 @@ Form1::Form1(SheetLoader loader, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kFormCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/propscope/tesselbox.ico")));
+    QIcon icon(QStringLiteral(":/propscope/tesselbox.ico"));
+    for (int size : {64, 128, 256}) // sharp in docks and on dense screens
+        icon.addFile(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     // A fixed frame with minimise and close boxes but no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -162,7 +167,23 @@ Form1::Form1(SheetLoader loader, QWidget *parent)
     connect(buttons[1], &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(buttons[2], &QPushButton::clicked, this, &Form1::Command2_Click);
 
+    // The search popup is created when first asked for; start-up does not pay for it.
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, &Form1::showFind);
+
     list(1)->setFocus();
+}
+
+void Form1::showFind()
+{
+    if (m_find == nullptr) {
+        m_find = new FindPopup(this);
+        connect(m_find, &FindPopup::entryChosen, this, [this](int number, int index) {
+            list(number)->setFocus();
+            chooseEntry(number, index);
+        });
+    }
+    m_find->open();
 }
 
 Form1::~Form1() = default;

@@ -15,6 +15,7 @@ class QPushButton;
 namespace shell {
 
 class CatalogueList;
+class FindPopup;
 class PictureBox;
 
 // The main window: seven labelled lists, the picture box and two buttons on the artwork. It is
@@ -53,9 +54,12 @@ public:
 
     CatalogueList *list(int number) const;
     PictureBox *image() const { return m_image; }
+    FindPopup *findPopup() const { return m_find; }
 
     // Chooses entry `index` of list `number` as if the user had picked it there.
     void chooseEntry(int number, int index);
+    // Opens the search over all lists (Ctrl+F).
+    void showFind();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +72,7 @@ private:
     MessagePresenter m_presenter;
     std::array<CatalogueList *, 7> m_lists{};
     PictureBox *m_image = nullptr;
+    FindPopup *m_find = nullptr;
     QPixmap m_artwork; // decoded at the first paint, at the screen's density
 };
 

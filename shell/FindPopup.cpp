@@ -1,0 +1,145 @@
+#include "FindPopup.h"
+
+#include "Catalogue.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+enum Role { ListRole = Qt::UserRole + 1, IndexRole, TextRole };
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+FindPopup::FindPopup(QWidget *parent)
+    : QFrame(parent, Qt::Popup)
+{
+    setObjectName(QStringLiteral("FindPopup"));
+    setAccessibleName(tr("Find an entry"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    m_entries = new QStandardItemModel(this);
+    for (const catalogue::Category &c : catalogue::kCategories) {
+        for (const catalogue::Entry &e : c.entries) {
+            auto *item =
+                new QStandardItem(qs(e.text) + QStringLiteral("  \u2014  ") + qs(c.caption));
+            item->setData(c.number, ListRole);
+            item->setData(e.index, IndexRole);
+            item->setData(qs(e.text), TextRole);
+            item->setEditable(false);
+            m_entries->appendRow(item);
+        }
+    }
+    // Only the entry's own text is searched, not its category's caption.
+    m_matches = new QSortFilterProxyModel(this);
+    m_matches->setSourceModel(m_entries);
+    m_matches->setFilterRole(TextRole);
+    m_matches->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    m_field = new QLineEdit(this);
+    m_field->setObjectName(QStringLiteral("FindField"));
+    m_field->setAccessibleName(tr("Find text"));
+    m_field->setPlaceholderText(tr("Find an entry in all lists"));
+    m_field->installEventFilter(this);
+
+    m_results = new QListView(this);
+    m_results->setObjectName(QStringLiteral("FindResults"));
+    m_results->setAccessibleName(tr("Matching entries"));
+    m_results->setModel(m_matches);
+    m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_results->setFocusPolicy(Qt::NoFocus); // the keys stay in the field
+    m_results->setUniformItemSizes(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_field);
+    layout->addWidget(m_results);
+
+    connect(m_field, &QLineEdit::textChanged, this, &FindPopup::filter);
+    connect(m_results, &QListView::clicked, this, [this](const QModelIndex &index) {
+        m_results->setCurrentIndex(index);
+        chooseCurrent();
+    });
+}
+
+void FindPopup::open()
+{
+    QWidget *window = parentWidget()->window();
+    // Over the picture box, which it may hide while it is open.
+    const QRect area(window->mapToGlobal(QPoint(240, 48)), QSize(393, 305));
+    setGeometry(area);
+    m_field->clear();
+    filter(QString());
+    show();
+    m_field->setFocus();
+}
+
+void FindPopup::filter(const QString &text)
+{
+    m_matches->setFilterFixedString(text);
+    m_results->setCurrentIndex(m_matches->index(0, 0));
+    m_results->scrollToTop();
+}
+
+void FindPopup::chooseCurrent()
+{
+    const QModelIndex current = m_results->currentIndex();
+    if (!current.isValid())
+        return;
+    const int list = current.data(ListRole).toInt();
+    const int index = current.data(IndexRole).toInt();
+    hide();
+    emit entryChosen(list, index);
+}
+
+bool FindPopup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_field || event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const int rows = m_matches->rowCount();
+        if (rows == 0)
+            return true;
+        const int step = m_results->height() / std::max(1, m_results->sizeHintForRow(0)) - 1;
+        int row = m_results->currentIndex().row();
+        if (key->key() == Qt::Key_Up)
+            row -= 1;
+        else if (key->key() == Qt::Key_Down)
+            row += 1;
+        else
+            row += (key->key() == Qt::Key_PageUp ? -1 : 1) * std::max(1, step);
+        m_results->setCurrentIndex(m_matches->index(std::clamp(row, 0, rows - 1), 0));
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseCurrent();
+        return true;
+    case Qt::Key_Escape:
+        hide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace shell

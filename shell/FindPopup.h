@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFrame>
+
+class QLineEdit;
+class QListView;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+
+namespace shell {
+
+// Ctrl+F: one search over all seven lists. Typing narrows the entries to those whose text
+// contains it; Enter or a click picks the highlighted one, Esc leaves everything as it was.
+class FindPopup : public QFrame {
+    Q_OBJECT
+public:
+    explicit FindPopup(QWidget *parent);
+
+    // Opens over the parent window with an empty search.
+    void open();
+
+    QLineEdit *field() const { return m_field; }
+    QListView *results() const { return m_results; }
+
+signals:
+    // The user picked entry `index` of list `list` (1..7).
+    void entryChosen(int list, int index);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void filter(const QString &text);
+    void chooseCurrent();
+
+    QStandardItemModel *m_entries = nullptr;
+    QSortFilterProxyModel *m_matches = nullptr;
+    QLineEdit *m_field = nullptr;
+    QListView *m_results = nullptr;
+};
+
+} // namespace shell
