@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ApplicationRecord.h"
+#include "QtText.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -56,8 +57,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QTextS
         parser.addOption(option);
     }
 
-    const QString program =
-        QString::fromUtf8(kExecutableName.data(), qsizetype(kExecutableName.size()));
+    const QString program = qs(kExecutableName);
     auto fail = [&](const QString &message) -> std::optional<CommandLine> {
         err << program << ": " << message << "\n\n" << parser.helpText();
         err.flush();
@@ -74,8 +74,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QTextS
         return std::nullopt;
     }
     if (parser.isSet(version)) {
-        out << QString::fromUtf8(kProductName.data(), qsizetype(kProductName.size())) << ' '
-            << QString::fromUtf8(kProductVersion.data(), qsizetype(kProductVersion.size())) << '\n';
+        out << qs(kProductName) << ' ' << qs(kProductVersion) << '\n';
         out.flush();
         *exitCode = 0;
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "FindPopup.h"
 
 #include "Catalogue.h"
+#include "QtText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,11 +17,6 @@ namespace shell {
 namespace {
 
 enum Role { ListRole = Qt::UserRole + 1, IndexRole, TextRole };
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "CatalogueList.h"
 #include "FindPopup.h"
 #include "PictureBox.h"
+#include "QtText.h"
 #include "Selection.h"
 #include "WindowDescription.h"
 
@@ -35,11 +36,6 @@ static void initResources()
 namespace shell {
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The number a control's name ends in: 7 for "Combo7", 10 for "Label10".
 int controlNumber(std::string_view name)
@@ -210,6 +206,8 @@ void Form1::Form_Load()
         }
     } catch (const std::bad_alloc &) {
         error = preview::kErrOutOfMemory;
+    } catch (...) {
+        error = preview::kErrInternal;
     }
     // The first entry added to an empty combo box becomes its current one; start with none.
     for (CatalogueList *l : m_lists)

@@ -1,6 +1,7 @@
 #include "SheetLoader.h"
 
 #include "JpegFrame.h"
+#include "QtText.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -113,7 +114,7 @@ SheetLoader::SheetLoader(SheetLocator locator)
 
 DecodedSheet SheetLoader::load(std::string_view name, QSize deviceSize) const
 {
-    const QString shownName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString shownName = qs(name);
     if (deviceSize.isEmpty())
         return failure(preview::kErrInvalidPicture, shownName + ": nothing to show it in");
 

@@ -3,6 +3,7 @@
 #include "ApplicationRecord.h"
 #include "CommandLine.h"
 #include "Form1.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,15 +16,6 @@
 #include <cstdio>
 
 namespace shell {
-
-namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 void applyRuntimeFont()
 {

@@ -1,4 +1,4 @@
-#include "SheetFiles.h"
+#include "WindowFixture.h"
 
 #include "CatalogueList.h"
 #include "FindPopup.h"
@@ -25,7 +25,7 @@ using testing_support::writeSheet;
 
 namespace {
 
-class FindTest : public ::testing::Test {
+class FindTest : public testing_support::WindowFixture {
 protected:
     void SetUp() override
     {
@@ -33,33 +33,20 @@ protected:
              {"crates.qpk", "interior.qpk", "ghost.qpk", "dg2.qpk", "50cal.qpk"})
             ASSERT_TRUE(
                 writeSheet(sheets.path(), sheet, QColor(qHash(QString(sheet)) | 0xFF000000u)));
-        form = std::make_unique<Form1>(
-            SheetLoader(SheetLocator(testing_support::folderList({sheets.path()}))));
-        form->setMessagePresenter(
-            [this](QWidget *, const QString &prompt, const QString &) { prompts << prompt; });
-        form->Form_Load();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        WindowFixture::SetUp();
+        showActive();
     }
 
-    void TearDown() override
-    {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->hide();
-    }
-
-    CatalogueList *list(int n) const { return form->list(n); }
-
-    // The rows the completion popup of list `n` offers.
-    QStringList offered(int n) const
+    static QStringList rowsOf(const QAbstractItemModel *model)
     {
         QStringList rows;
-        QAbstractItemModel *model = list(n)->completer()->completionModel();
         for (int r = 0; r < model->rowCount(); ++r)
             rows << model->index(r, 0).data().toString();
         return rows;
     }
+
+    // The rows the completion popup of list `n` offers.
+    QStringList offered(int n) const { return rowsOf(list(n)->completer()->completionModel()); }
 
     void typeInto(int n, const QString &text)
     {
@@ -67,24 +54,13 @@ protected:
         QTest::keyClicks(list(n)->lineEdit(), text);
     }
 
-    QStringList findResults() const
-    {
-        QStringList rows;
-        QAbstractItemModel *model = form->findPopup()->results()->model();
-        for (int r = 0; r < model->rowCount(); ++r)
-            rows << model->index(r, 0).data().toString();
-        return rows;
-    }
+    QStringList findResults() const { return rowsOf(form->findPopup()->results()->model()); }
 
     QString accessibleName(QObject *o) const
     {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(o);
         return a ? a->text(QAccessible::Name) : QString();
     }
-
-    QTemporaryDir sheets;
-    QStringList prompts;
-    std::unique_ptr<Form1> form;
 };
 
 } // namespace
@@ -98,7 +74,7 @@ TEST_F(FindTest, CompletionOffersEntriesContainingTheTextIgnoringCase)
     EXPECT_EQ(offered(2), (QStringList{"Crates, Large,stacked", "Crates, Large,stacked"}));
     EXPECT_TRUE(list(2)->completer()->popup()->isVisible());
     EXPECT_EQ(list(2)->currentIndex(), -1) << "offering is not choosing";
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(FindTest, PickingFromTheCompletionIsAChoiceOfThatVeryEntry)
@@ -128,7 +104,7 @@ TEST_F(FindTest, PickingFromTheCompletionIsAChoiceOfThatVeryEntry)
         EXPECT_EQ(list(1)->currentText(), "") << "Combo2_Click empties Combo1";
         EXPECT_FALSE(popup->isVisible());
     }
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(FindTest, EnterOnTypedTextWithoutAPickChoosesNothing)
@@ -139,7 +115,7 @@ TEST_F(FindTest, EnterOnTypedTextWithoutAPickChoosesNothing)
     EXPECT_EQ(list(2)->currentIndex(), -1);
     EXPECT_EQ(list(2)->count(), 60);
     EXPECT_TRUE(form->image()->picture().isNull());
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(FindTest, FindMatchesAcrossListsInListOrder)
@@ -188,7 +164,7 @@ TEST_F(FindTest, EnterChoosesTheHighlightedEntryInItsOwnList)
     EXPECT_EQ(form->image()->sheetName(), "interior.qpk");
     EXPECT_EQ(list(7)->currentText(), "d1.trn");
     EXPECT_TRUE(list(2)->hasFocus());
-    EXPECT_EQ(prompts.size(), 1) << "d1.qpk was missing; nothing more";
+    EXPECT_EQ(boxes.size(), 1u) << "d1.qpk was missing; nothing more";
 }
 
 TEST_F(FindTest, ArrowsMoveTheHighlightAndAClickChooses)
@@ -224,7 +200,7 @@ TEST_F(FindTest, EscapeLeavesEverythingAsItWas)
     EXPECT_EQ(list(1)->currentIndex(), 25);
     EXPECT_EQ(list(7)->currentIndex(), -1);
     EXPECT_EQ(form->image()->picture().cacheKey(), picture);
-    EXPECT_TRUE(prompts.isEmpty());
+    EXPECT_TRUE(boxes.empty());
 
     // The window itself is unchanged: same controls, same focus order.
     list(1)->setFocus();

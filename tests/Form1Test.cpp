@@ -1,4 +1,4 @@
-#include "SheetFiles.h"
+#include "WindowFixture.h"
 
 #include "AboutMessage.h"
 #include "Catalogue.h"
@@ -28,54 +28,9 @@ using testing_support::writeSheet;
 
 namespace {
 
-struct Box {
-    QString title;
-    QString prompt;
-};
-
-class Form1Test : public ::testing::Test {
+class Form1Test : public testing_support::WindowFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(sheets.isValid());
-        form = std::make_unique<Form1>(
-            SheetLoader(SheetLocator(testing_support::folderList({sheets.path()}))));
-        form->setMessagePresenter([this](QWidget *, const QString &prompt, const QString &title) {
-            boxes.push_back({title, prompt});
-        });
-        form->Form_Load();
-    }
-
-    void showActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    CatalogueList *list(int n) const { return form->list(n); }
-    QPushButton *button(const char *name) const { return form->findChild<QPushButton *>(name); }
-
-    // The control that has the keyboard focus (a list rather than its text field).
-    QString focusName() const
-    {
-        QWidget *w = QApplication::focusWidget();
-        if (qobject_cast<QLineEdit *>(w) && qobject_cast<QComboBox *>(w->parentWidget()))
-            w = w->parentWidget();
-        return w ? w->objectName() : QString();
-    }
-
-    QColor shownColour() const
-    {
-        const QImage picture = form->image()->picture().toImage();
-        return picture.isNull() ? QColor() : picture.pixelColor(picture.rect().center());
-    }
-
     void type(QWidget *target, const QString &text) { QTest::keyClicks(target, text); }
-
-    QTemporaryDir sheets;
-    std::vector<Box> boxes;
-    std::unique_ptr<Form1> form;
 };
 
 } // namespace

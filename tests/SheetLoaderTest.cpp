@@ -1,5 +1,5 @@
 #include "CraftedFiles.h"
-#include "SheetFiles.h"
+#include "WindowFixture.h"
 
 #include "CatalogueList.h"
 #include "Form1.h"
@@ -327,22 +327,18 @@ TEST(ImageFormat, IsTakenFromTheFirstBytes)
 }
 
 // In the window: a bad sheet leaves the picture as it was and reports once.
-TEST(BadSheetInTheWindow, KeepsThePictureAndReportsOnce)
+using BadSheetInTheWindow = WindowFixture;
+
+TEST_F(BadSheetInTheWindow, KeepsThePictureAndReportsOnce)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeSheet(dir.path(), "beruit.qpk", Qt::green));
-    ASSERT_TRUE(writeBytes(dir.filePath("beruit2.qpk"), "not a picture"));
-    std::vector<QString> prompts;
-    Form1 form(SheetLoader(SheetLocator(folderList({dir.path()}))));
-    form.setMessagePresenter(
-        [&](QWidget *, const QString &p, const QString &) { prompts.push_back(p); });
-    form.Form_Load();
-    form.chooseEntry(1, 4);
-    const qint64 shown = form.image()->picture().cacheKey();
-    form.chooseEntry(1, 7);
-    ASSERT_EQ(prompts.size(), 1u);
-    EXPECT_EQ(prompts[0].toStdString(), preview::kUnreadablePictureMessage);
-    EXPECT_EQ(form.image()->picture().cacheKey(), shown);
-    EXPECT_EQ(form.image()->sheetName(), "beruit.qpk");
-    EXPECT_EQ(form.list(1)->currentText(), "Beruit Building 4"); // the choice itself stands
+    ASSERT_TRUE(writeSheet(sheets.path(), "beruit.qpk", Qt::green));
+    ASSERT_TRUE(writeBytes(sheets.filePath("beruit2.qpk"), "not a picture"));
+    form->chooseEntry(1, 4);
+    const qint64 shown = form->image()->picture().cacheKey();
+    form->chooseEntry(1, 7);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt.toStdString(), preview::kUnreadablePictureMessage);
+    EXPECT_EQ(form->image()->picture().cacheKey(), shown);
+    EXPECT_EQ(form->image()->sheetName(), "beruit.qpk");
+    EXPECT_EQ(list(1)->currentText(), "Beruit Building 4"); // the choice itself stands
 }

@@ -6,29 +6,14 @@ source "$(dirname "$0")/lib.sh"
 
 program=$(realpath "$1")
 shots=${2:-}
-work=$(mktemp -d)
-app=
-cleanup() {
-    local status=$1
-    if [[ -n $app ]]; then kill "$app" 2>/dev/null || true; fi
-    if [[ $status -ne 0 && -s $work/stderr ]]; then sed 's/^/  program: /' "$work/stderr" >&2; fi
-    stop_x
-    rm -rf "$work"
-    return 0
-}
-trap 'cleanup $?' EXIT
+begin_e2e
 
 convert -size 80x60 xc:'#ff8000' png:"$work/interior.qpk" # Decorations "Radio"
 convert -size 80x60 xc:'#008080' jpg:"$work/trees.qpk"    # the pines
 
 start_x
 cd "$work"
-"$program" 2>"$work/stderr" &
-app=$!
-win=$(wait_window '^Vorrin Quillet Version 1\.2$')
-[[ -n $win ]] || fail "main window did not appear"
-window_origin "$win"
-focus_window "$win"
+start_program "$program"
 cx=$((WIN_X + 436))
 cy=$((WIN_Y + 330)) # low in the picture box, below where the find popup's field sits
 

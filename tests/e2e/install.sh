@@ -7,17 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 build=$(realpath "$1")
 shots=${2:-}
-work=$(mktemp -d)
-app=
-cleanup() {
-    local status=$1
-    if [[ -n $app ]]; then kill "$app" 2>/dev/null || true; fi
-    if [[ $status -ne 0 && -s $work/stderr ]]; then sed 's/^/  program: /' "$work/stderr" >&2; fi
-    stop_x
-    rm -rf "$work"
-    return 0
-}
-trap 'cleanup $?' EXIT
+begin_e2e
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -67,12 +57,7 @@ export XDG_DATA_DIRS=/usr/share
 
 start_x
 cd "$home"
-"$prefix/bin/tesselbox" 2>"$work/stderr" &
-app=$!
-win=$(wait_window '^Vorrin Quillet Version 1\.2$')
-[[ -n $win ]] || fail "installed program showed no window"
-window_origin "$win"
-focus_window "$win"
+start_program "$prefix/bin/tesselbox"
 press Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down \
     Down Down Down Down Down Down Down Down Down Down Down # Buildings 27: ghost.qpk
 xdotool search --onlyvisible --name '^Vorrin Propscope$' >/dev/null 2>&1 &&

@@ -85,3 +85,30 @@ expect_colour() {
         ((d >= -8 && d <= 8)) || fail "pixel ($1,$2) is $got, expected $3 $4 $5 ${6:-}"
     done
 }
+
+# Makes a scratch folder $work; on exit, ends the program started with start_program, shows its
+# error output if the script failed, stops the X server and removes $work.
+begin_e2e() {
+    work=$(mktemp -d)
+    app=
+    trap 'end_e2e $?' EXIT
+}
+
+end_e2e() {
+    if [[ -n $app ]]; then kill "$app" 2>/dev/null || true; fi
+    if [[ $1 -ne 0 && -s $work/stderr ]]; then sed 's/^/  program: /' "$work/stderr" >&2; fi
+    stop_x
+    rm -rf "$work"
+    return 0
+}
+
+# start_program PROGRAM: runs it in the current folder and waits for its main window; sets $app,
+# $win, and WIN_X/WIN_Y, and gives the window the keyboard focus.
+start_program() {
+    "$1" 2>"$work/stderr" &
+    app=$!
+    win=$(wait_window '^Vorrin Quillet Version 1\.2$')
+    [[ -n $win ]] || fail "main window did not appear"
+    window_origin "$win"
+    focus_window "$win"
+}

@@ -7,17 +7,7 @@ source "$(dirname "$0")/lib.sh"
 
 program=$(realpath "$1")
 shots=${2:-}
-work=$(mktemp -d)
-app=
-cleanup() {
-    local status=$1
-    if [[ -n $app ]]; then kill "$app" 2>/dev/null || true; fi
-    if [[ $status -ne 0 && -s $work/stderr ]]; then sed 's/^/  program: /' "$work/stderr" >&2; fi
-    stop_x
-    rm -rf "$work"
-    return 0
-}
-trap 'cleanup $?' EXIT
+begin_e2e
 
 # One sheet per format, named like the first Buildings sheets; the extension says nothing.
 convert -size 80x60 xc:'#ff0000' png:"$work/airtower.qpk"
@@ -28,14 +18,9 @@ convert -size 80x60 xc:'#ff00ff' tiff:"$work/beruit2.qpk"
 
 start_x
 cd "$work"
-"$program" 2>"$work/stderr" &
-app=$!
-win=$(wait_window '^Vorrin Quillet Version 1\.2$')
-[[ -n $win ]] || fail "main window did not appear"
+start_program "$program"
 title=$(xprop -id "$win" _NET_WM_NAME)
 [[ $title == '_NET_WM_NAME(UTF8_STRING) = "Vorrin Quillet Version 1.2"' ]] || fail "title: $title"
-window_origin "$win"
-focus_window "$win"
 cx=$((WIN_X + 436)) # middle of the picture box
 cy=$((WIN_Y + 200))
 

@@ -1,6 +1,7 @@
 #include "DemoSheets.h"
 
 #include "Catalogue.h"
+#include "QtText.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +18,8 @@
 #include <unistd.h>
 
 namespace demosheets {
+
+using shell::qs;
 
 namespace {
 
@@ -43,11 +46,6 @@ Scheme schemeOf(int category)
 {
     const auto &s = kSchemes[std::size_t(category - 1)];
     return {QColor(s[0], s[1], s[2]), QColor(s[3], s[4], s[5]), QColor(s[6], s[7], s[8])};
-}
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 bool holdsSheets(const QString &folder)
