@@ -39,7 +39,7 @@ std::vector<std::string> sheetFolders(const QString &sheetsFolder)
         folders << data + QStringLiteral("/sheets");
     folders << QCoreApplication::applicationDirPath();
 
-    // The same folder twice would only be searched twice.
+    // A folder named twice (the working folder may be the program's) is searched once.
     std::vector<std::string> result;
     QStringList seen;
     for (const QString &folder : folders) {

@@ -37,7 +37,7 @@ double luminance(QRgb p)
 
 } // namespace
 
-TEST(Artwork, IsABaselineJfifOfTheWindowsSize)
+TEST(Artwork, IsABaselineJfifAsLargeAsTheWindow)
 {
     const QString path = kResources + "/background.jpg";
     QFile file(path);
