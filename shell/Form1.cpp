@@ -86,10 +86,6 @@ Form1::Form1(SheetLoader loader, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kFormCaption));
-    QIcon icon(QStringLiteral(":/propscope/tesselbox.ico"));
-    for (int size : {64, 128, 256}) // sharp in docks and on dense screens
-        icon.addFile(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     // A fixed frame with minimise and close boxes but no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -349,6 +345,20 @@ const QPixmap &Form1::artwork()
         m_artwork.setDevicePixelRatio(dense ? 2.0 : 1.0);
     }
     return m_artwork;
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    // Decoding the icons costs as much as building the whole window, so it waits for the first
+    // showing. The larger sizes keep docks and dense screens sharp.
+    if (!testAttribute(Qt::WA_SetWindowIcon)) {
+        QIcon icon(QStringLiteral(":/propscope/tesselbox.ico"));
+        for (int size : {64, 128, 256})
+            icon.addFile(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size),
+                         QSize(size, size));
+        setWindowIcon(icon);
+    }
+    QWidget::showEvent(event);
 }
 
 void Form1::paintEvent(QPaintEvent *)

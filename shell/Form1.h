@@ -62,6 +62,7 @@ public:
     void showFind();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -21,6 +21,8 @@ cd "$work"
 start_program "$program"
 title=$(xprop -id "$win" _NET_WM_NAME)
 [[ $title == '_NET_WM_NAME(UTF8_STRING) = "Vorrin Quillet Version 1.2"' ]] || fail "title: $title"
+icons=$(xprop -id "$win" _NET_WM_ICON)
+grep -q 'Icon (32 x 32)' <<<"$icons" || fail "the window shows no 32 x 32 icon"
 cx=$((WIN_X + 436)) # middle of the picture box
 cy=$((WIN_Y + 200))
 
