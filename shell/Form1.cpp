@@ -208,9 +208,8 @@ void Form1::Form_Load()
     // The first entry added to an empty combo box becomes its current one; start with none.
     for (CatalogueList *l : m_lists)
         l->clearText();
-    if (error == preview::kErrFileNotFound)
-        msgBox(preview::kMissingFileMessage, preview::kVbOkOnly);
-    else if (error != preview::kNoError)
+    // Filling opens no file, so the only errors are out of memory and the like: said, not shown.
+    if (error != preview::kNoError)
         qWarning("Could not fill the lists: run-time error %d", int(error));
 }
 

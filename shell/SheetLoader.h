@@ -30,8 +30,6 @@ public:
 
     DecodedSheet load(std::string_view name, QSize deviceSize) const;
 
-    const SheetLocator &locator() const { return m_locator; }
-
 private:
     SheetLocator m_locator;
 };

@@ -50,17 +50,18 @@ std::optional<std::string> findEntry(int dirFd, const std::string &name)
     return best;
 }
 
+// A name with no directory part: it can only ever stand for an entry of a searched folder.
+bool isBareName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 } // namespace
 
 SheetLocator::SheetLocator(std::vector<std::string> folders)
     : m_folders(std::move(folders))
 {}
-
-bool SheetLocator::isBareName(std::string_view name)
-{
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
 
 OpenedSheet SheetLocator::open(std::string_view name) const
 {

@@ -24,10 +24,6 @@ public:
     // The file is opened without blocking, so a FIFO cannot hang the window.
     OpenedSheet open(std::string_view name) const;
 
-    const std::vector<std::string> &folders() const { return m_folders; }
-
-    static bool isBareName(std::string_view name);
-
 private:
     std::vector<std::string> m_folders;
 };

@@ -75,11 +75,6 @@ std::vector<SheetPlan> allSheets()
     return sheets;
 }
 
-QColor categoryColour(int category)
-{
-    return schemeOf(category).top;
-}
-
 QImage drawSheet(const SheetPlan &sheet)
 {
     const Scheme scheme = schemeOf(sheet.category);

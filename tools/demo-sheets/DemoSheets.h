@@ -25,9 +25,6 @@ std::vector<SheetPlan> allSheets();
 // A picture that shows the sheet's file name and the entries it serves, in its category's colours.
 QImage drawSheet(const SheetPlan &sheet);
 
-// The colour a category's sheets are filled with at the top-left corner.
-QColor categoryColour(int category);
-
 struct FillResult {
     int written = 0;
     int kept = 0;         // already there, left alone
