@@ -24,8 +24,8 @@
 
 namespace {
 
-const QSize kBox(393, 305);
-const QSize kSizes[] = {{393, 305}, {1600, 1200}, {6000, 4500}};
+const QSize kBox(shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight());
+const QSize kSizes[] = {kBox, {1600, 1200}, {6000, 4500}};
 const char *const kFormats[] = {"jpeg", "png"};
 
 QString sizeName(QSize s)
@@ -106,7 +106,7 @@ const Sheets *gSheets = nullptr;
 void chooseSheet(benchmark::State &state, const char *format, QSize size)
 {
     shell::Form1 form(
-        shell::SheetLoader(shell::SheetLocator({gSheets->folder(format, size).toStdString()})));
+        sheets::SheetLoader(sheets::SheetLocator({gSheets->folder(format, size).toStdString()})));
     int messages = 0;
     form.setMessagePresenter([&](QWidget *, const QString &, const QString &) { ++messages; });
     form.Form_Load();
@@ -154,18 +154,27 @@ void BM_StartUpFloor(benchmark::State &state)
 {
     for (auto _ : state) {
         QWidget window;
-        window.setFixedSize(650, 439);
-        for (int i = 0; i < 7; ++i) {
-            auto *list = new QComboBox(&window);
-            list->setEditable(true);
-            list->setGeometry(8, 56 + 40 * i, 217, 21);
+        window.setFixedSize(shell::twipsToPixels(shell::kClientWidthTwips),
+                            shell::twipsToPixels(shell::kClientHeightTwips));
+        for (const shell::ControlDescription &c : shell::kControls) {
+            QWidget *w = nullptr;
+            switch (c.kind) {
+            case shell::ControlKind::List:
+                w = new QComboBox(&window);
+                static_cast<QComboBox *>(w)->setEditable(true);
+                break;
+            case shell::ControlKind::Button:
+                w = new QPushButton(QStringLiteral("Exit"), &window);
+                break;
+            case shell::ControlKind::Label:
+                w = new QLabel(QStringLiteral("Buildings:"), &window);
+                break;
+            case shell::ControlKind::Picture:
+                w = new QWidget(&window);
+                break;
+            }
+            w->setGeometry(c.pixelLeft(), c.pixelTop(), c.pixelWidth(), c.pixelHeight());
         }
-        for (int i = 0; i < 2; ++i)
-            (new QPushButton(QStringLiteral("Exit"), &window))
-                ->setGeometry(464 + 88 * i, 400, 81, 25);
-        for (int i = 0; i < 10; ++i)
-            (new QLabel(QStringLiteral("Buildings:"), &window))->setGeometry(8, 40 * i, 105, 17);
-        (new QWidget(&window))->setGeometry(240, 48, 393, 305);
         benchmark::DoNotOptimize(window.children().size());
     }
 }
@@ -221,6 +230,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    sheets::installAllocationLimit();
     benchmark::Initialize(&argc, argv);
 
     // Fonts, style and plugins load once per process; neither start-up benchmark should pay it.

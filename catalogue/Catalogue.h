@@ -17,16 +17,18 @@ namespace catalogue {
 
 inline constexpr int kCategoryCount = 7;
 
-// Label6, Label9 and Label10 name lists 5 to 7: controls were numbered as they were created.
+// The one table of the categories. Label6, Label9 and Label10 name lists 5 to 7: controls were
+// numbered as they were created.
 // clang-format off
 inline constexpr std::array<Category, kCategoryCount> kCategories{{
-    {1, "Buildings",       "Combo1", "Label1",  "Buildings:",         kBuildings     },
-    {2, "Decorations",     "Combo2", "Label2",  "Decorations:",       kDecorations   },
-    {3, "Objects",         "Combo3", "Label3",  "Objects:",           kObjects       },
-    {4, "People",          "Combo4", "Label4",  "People:",            kPeople        },
-    {5, "Vehicles",        "Combo5", "Label6",  "Wehicles",           kVehicles      },
-    {6, "Sky settings",    "Combo6", "Label9",  "Sky Settings (Sun)", kSkySettings   },
-    {7, "Mission terrain", "Combo7", "Label10", "Mission Terrain:",   kMissionTerrain},
+    // no name               label caption                table
+    {1, "Buildings",       1,  "Buildings:",         kBuildings     },
+    {2, "Decorations",     2,  "Decorations:",       kDecorations   },
+    {3, "Objects",         3,  "Objects:",           kObjects       },
+    {4, "People",          4,  "People:",            kPeople        },
+    {5, "Vehicles",        6,  "Wehicles",           kVehicles      },
+    {6, "Sky settings",    9,  "Sky Settings (Sun)", kSkySettings   },
+    {7, "Mission terrain", 10, "Mission Terrain:",   kMissionTerrain},
 }};
 // clang-format on
 

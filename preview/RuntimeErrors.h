@@ -11,8 +11,8 @@ using ErrorNumber = std::int32_t;
 inline constexpr ErrorNumber kNoError = 0;
 inline constexpr ErrorNumber kErrOutOfMemory = 7;
 inline constexpr ErrorNumber kErrInternal = 51;
-inline constexpr ErrorNumber kErrBadFileName = 52;
 inline constexpr ErrorNumber kErrFileNotFound = 53;
+inline constexpr ErrorNumber kErrPermissionDenied = 70;
 inline constexpr ErrorNumber kErrPathFileAccess = 75;
 inline constexpr ErrorNumber kErrInvalidPicture = 481;
 

@@ -16,10 +16,7 @@ ErrorNumber showChosenSheet(Runtime &runtime, int category)
         const auto sheet = catalogue::sheetFor(category, runtime.listIndex(category));
         if (!sheet)
             return kNoError; // no entry chosen: Image1 keeps what it shows
-        LoadedPicture loaded = runtime.loadPicture(*sheet);
-        if (!loaded.picture)
-            return loaded.error != kNoError ? loaded.error : kErrInvalidPicture;
-        return runtime.setImagePicture(std::move(loaded.picture));
+        return runtime.loadPicture(*sheet);
     } catch (const std::bad_alloc &) {
         return kErrOutOfMemory;
     } catch (...) {
@@ -47,8 +44,7 @@ void reportSheetError(Runtime &runtime, ErrorNumber error)
         return;
     // A file that exists but cannot be shown is reported too: keeping the previous picture
     // silently would pass it off as the new entry's.
-    runtime.msgBox(error == kErrFileNotFound ? kMissingFileMessage : kUnreadablePictureMessage,
-                   kVbOkOnly);
+    runtime.msgBox(error == kErrFileNotFound ? kMissingFileMessage : kUnreadablePictureMessage);
 }
 
 } // namespace preview

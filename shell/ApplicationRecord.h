@@ -9,6 +9,7 @@ inline constexpr std::string_view kApplicationTitle = "Vorrin Propscope";
 inline constexpr std::string_view kExecutableName = "tesselbox";
 inline constexpr std::string_view kApplicationId = "org.vorrin.Propscope";
 inline constexpr std::string_view kProductName = "Vorrin Propscope";
-inline constexpr std::string_view kProductVersion = "1.02";
+// From the build's project version, the one place it is written.
+inline constexpr std::string_view kProductVersion = PROPSCOPE_VERSION;
 
 } // namespace shell

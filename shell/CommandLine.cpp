@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -88,7 +89,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QTextS
         const QString folder = parser.value(sheets);
         if (!QFileInfo(folder).isDir())
             return fail(QStringLiteral("--sheets: '%1' is not a folder").arg(folder));
-        result.sheetsFolder = QDir(folder).absolutePath();
+        result.sheetsFolder = QFile::encodeName(QDir(folder).absolutePath()).toStdString();
     }
     *exitCode = 0;
     return result;

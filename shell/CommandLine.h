@@ -4,13 +4,14 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 class QTextStream;
 
 namespace shell {
 
 struct CommandLine {
-    QString sheetsFolder; // absolute; empty when none was given
+    std::string sheetsFolder; // absolute, as bytes; empty when none was given
 };
 
 // Reads the program's arguments (Qt's own, such as -platform or -style, are let through for

@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "QtText.h"
+#include "WindowDescription.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -76,7 +77,8 @@ void FindPopup::open()
 {
     QWidget *window = parentWidget()->window();
     // Over the picture box, which it may hide while it is open.
-    const QRect area(window->mapToGlobal(QPoint(240, 48)), QSize(393, 305));
+    const QRect area(window->mapToGlobal(QPoint(kPictureBox.pixelLeft(), kPictureBox.pixelTop())),
+                     QSize(kPictureBox.pixelWidth(), kPictureBox.pixelHeight()));
     setGeometry(area);
     m_field->clear();
     filter(QString());

@@ -1,24 +1,18 @@
 #include "Form1.h"
 
 #include "AboutMessage.h"
-#include "ApplicationRecord.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
 #include "FindPopup.h"
 #include "PictureBox.h"
 #include "QtText.h"
 #include "Selection.h"
-#include "WindowDescription.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -37,51 +31,44 @@ namespace shell {
 
 namespace {
 
-// The number a control's name ends in: 7 for "Combo7", 10 for "Label10".
-int controlNumber(std::string_view name)
-{
-    int number = 0;
-    for (char c : name.substr(name.find_first_of("0123456789")))
-        number = number * 10 + (c - '0');
-    return number;
-}
-
-QRect pixelRect(const ControlDescription &c)
-{
-    return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
-                 twipsToPixels(c.height));
-}
-
-// A decoded sheet, ready to paint.
-class SheetPicture final : public preview::Picture {
-public:
-    SheetPicture(QPixmap p, QString n)
-        : pixmap(std::move(p))
-        , name(std::move(n))
-    {}
-    QPixmap pixmap;
-    QString name;
-};
-
-constexpr std::array<void (Form1::*)(), 7> kListClickHandlers = {
+constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHandlers = {
     &Form1::Combo1_Click, &Form1::Combo2_Click, &Form1::Combo3_Click, &Form1::Combo4_Click,
     &Form1::Combo5_Click, &Form1::Combo6_Click, &Form1::Combo7_Click,
 };
 
-} // namespace
-
-void showMessageBox(QWidget *parent, const QString &prompt, const QString &title)
+bool takesFocus(ControlKind kind)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    return kind == ControlKind::List || kind == ControlKind::Button;
 }
 
-Form1::Form1(SheetLoader loader, QWidget *parent)
+QWidget *createControl(const ControlDescription &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case ControlKind::List:
+        return new CatalogueList(parent);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(qs(c.caption), parent);
+        button->setAutoDefault(false); // Enter presses no button
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::Label: {
+        auto *label = new QLabel(qs(c.caption), parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::Picture:
+        return new PictureBox(parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     : QWidget(parent)
-    , m_loader(std::move(loader))
-    , m_presenter(showMessageBox)
+    , m_runtime(*this, std::move(loader))
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
@@ -92,78 +79,85 @@ Form1::Form1(SheetLoader loader, QWidget *parent)
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 
-    std::array<QWidget *, kControls.size()> created{};
-    std::array<QLabel *, 11> labels{}; // by label number
-    std::array<QPushButton *, 3> buttons{};
+    createControls();
+    stackListsAndButtonsOnTop();
+    nameListsByTheirLabels();
+    setFocusOrder();
+    connectHandlers();
+    list(1)->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const ControlDescription &c = kControls[i];
-        const int number = controlNumber(c.name);
-        QWidget *w = nullptr;
-        switch (c.kind) {
-        case ControlKind::List:
-            w = m_lists[std::size_t(number - 1)] = new CatalogueList(this);
-            break;
-        case ControlKind::Button: {
-            auto *button = new QPushButton(qs(c.caption), this);
-            button->setAutoDefault(false); // Enter presses no button
-            button->setDefault(false);
-            buttons[std::size_t(number)] = button;
-            w = button;
-            break;
-        }
-        case ControlKind::Label: {
-            auto *label = new QLabel(qs(c.caption), this);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setTextFormat(Qt::PlainText);
-            labels[std::size_t(number)] = label;
-            w = label;
-            break;
-        }
-        case ControlKind::Picture:
-            w = m_image = new PictureBox(this);
-            break;
-        }
+        QWidget *w = createControl(c, this);
         w->setObjectName(qs(c.name));
-        w->setGeometry(pixelRect(c));
-        created[i] = w;
+        w->setGeometry(c.pixelLeft(), c.pixelTop(), c.pixelWidth(), c.pixelHeight());
+        m_controls[i] = w;
+        if (c.kind == ControlKind::List)
+            m_lists[std::size_t(c.number - 1)] = static_cast<CatalogueList *>(w);
+        else if (c.kind == ControlKind::Picture)
+            m_image = static_cast<PictureBox *>(w);
     }
+}
 
-    // Lists and buttons lie above labels and the picture box wherever they touch.
+// Lists and buttons lie above labels and the picture box wherever they touch.
+void Form1::stackListsAndButtonsOnTop()
+{
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if (kControls[i].kind == ControlKind::List || kControls[i].kind == ControlKind::Button)
-            created[i]->raise();
+        if (takesFocus(kControls[i].kind))
+            m_controls[i]->raise();
     }
+}
 
-    // Each list is named by its label, for the Tab key's visits and for screen readers.
+// Each list is named by its label, for the Tab key's visits and for screen readers.
+void Form1::nameListsByTheirLabels()
+{
     for (const catalogue::Category &c : catalogue::kCategories) {
-        CatalogueList *l = list(c.number);
-        labels[std::size_t(controlNumber(c.labelControl))]->setBuddy(l);
-        l->setAccessibleName(qs(c.caption));
+        static_cast<QLabel *>(control(ControlKind::Label, c.labelNumber))->setBuddy(list(c.number));
+        list(c.number)->setAccessibleName(qs(c.caption));
     }
+}
 
-    // Focus order: by tab index, over the controls that can take the focus.
+// By tab index, over the controls that can take the focus.
+void Form1::setFocusOrder()
+{
     std::vector<std::pair<int, QWidget *>> order;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlKind kind = kControls[i].kind;
-        if (kind == ControlKind::List || kind == ControlKind::Button)
-            order.emplace_back(kControls[i].tabIndex, created[i]);
+        if (takesFocus(kControls[i].kind))
+            order.emplace_back(kControls[i].tabIndex, m_controls[i]);
     }
     std::sort(order.begin(), order.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
 
-    for (int n = 1; n <= 7; ++n) {
+void Form1::connectHandlers()
+{
+    for (int n = 1; n <= catalogue::kCategoryCount; ++n) {
         connect(list(n), &QComboBox::activated, this,
                 [this, n] { (this->*kListClickHandlers[std::size_t(n - 1)])(); });
     }
-    connect(buttons[1], &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(buttons[2], &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(static_cast<QPushButton *>(control(ControlKind::Button, 1)), &QPushButton::clicked,
+            this, &Form1::Command1_Click);
+    connect(static_cast<QPushButton *>(control(ControlKind::Button, 2)), &QPushButton::clicked,
+            this, &Form1::Command2_Click);
 
     // The search popup is created when first asked for; start-up does not pay for it.
     auto *find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &Form1::showFind);
+}
 
-    list(1)->setFocus();
+QWidget *Form1::control(ControlKind kind, int number) const
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].kind == kind && kControls[i].number == number)
+            return m_controls[i];
+    }
+    return nullptr;
 }
 
 void Form1::showFind()
@@ -178,11 +172,9 @@ void Form1::showFind()
     m_find->open();
 }
 
-Form1::~Form1() = default;
-
 void Form1::setMessagePresenter(MessagePresenter presenter)
 {
-    m_presenter = std::move(presenter);
+    m_runtime.setMessagePresenter(std::move(presenter));
 }
 
 CatalogueList *Form1::list(int number) const
@@ -216,7 +208,7 @@ void Form1::Form_Load()
 void Form1::listClicked(int number)
 {
     try {
-        preview::runSelection(*this, number);
+        preview::runSelection(m_runtime, number);
     } catch (const std::exception &e) {
         qWarning("Choice in Combo%d failed: %s", number, e.what());
     } catch (...) {
@@ -266,7 +258,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    msgBox(aboutText(), preview::kVbOkOnly, kAboutTitle);
+    m_runtime.msgBox(aboutText(), kAboutTitle);
 }
 
 void Form1::chooseEntry(int number, int index)
@@ -276,60 +268,6 @@ void Form1::chooseEntry(int number, int index)
         return;
     l->setCurrentIndex(index);
     (this->*kListClickHandlers[std::size_t(number - 1)])();
-}
-
-void Form1::setListText(int number, std::string_view text)
-{
-    CatalogueList *l = list(number);
-    if (l == nullptr)
-        return;
-    if (text.empty()) {
-        l->clearText();
-        return;
-    }
-    const QString shown = qs(text);
-    if (l->currentText() != shown)
-        l->setCurrentIndex(-1);
-    l->setEditText(shown);
-}
-
-std::int16_t Form1::listIndex(int number) const
-{
-    const CatalogueList *l = list(number);
-    return l ? static_cast<std::int16_t>(l->currentIndex()) : std::int16_t(-1);
-}
-
-preview::LoadedPicture Form1::loadPicture(std::string_view fileName)
-{
-    const qreal dpr = m_image->devicePixelRatioF();
-    const QSize deviceSize(qRound(m_image->width() * dpr), qRound(m_image->height() * dpr));
-    DecodedSheet sheet = m_loader.load(fileName, deviceSize);
-    if (sheet.image.isNull()) {
-        if (!sheet.reason.isEmpty())
-            qWarning("%s", qPrintable(sheet.reason));
-        return {nullptr, sheet.error};
-    }
-    // Converted once, here, to what the screen paints fastest.
-    QPixmap pixmap = QPixmap::fromImage(std::move(sheet.image));
-    if (pixmap.isNull())
-        return {nullptr, preview::kErrOutOfMemory};
-    pixmap.setDevicePixelRatio(dpr);
-    return {std::make_unique<SheetPicture>(std::move(pixmap), qs(fileName)), preview::kNoError};
-}
-
-preview::ErrorNumber Form1::setImagePicture(preview::PicturePtr picture)
-{
-    const auto *sheet = dynamic_cast<const SheetPicture *>(picture.get());
-    if (sheet == nullptr)
-        return preview::kErrInvalidPicture;
-    m_image->setPicture(sheet->pixmap, sheet->name);
-    return preview::kNoError;
-}
-
-void Form1::msgBox(std::string_view prompt, int, std::optional<std::string_view> title)
-{
-    // Every box has one OK button and no icon, whatever buttons value it is given.
-    m_presenter(this, qs(prompt), qs(title.value_or(kApplicationTitle)));
 }
 
 const QPixmap &Form1::artwork()

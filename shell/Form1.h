@@ -1,16 +1,13 @@
 #pragma once
 
-#include "Runtime.h"
 #include "SheetLoader.h"
+#include "WindowDescription.h"
+#include "WindowRuntime.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
-#include <functional>
-
-class QLabel;
-class QPushButton;
 
 namespace shell {
 
@@ -18,16 +15,11 @@ class CatalogueList;
 class FindPopup;
 class PictureBox;
 
-// The main window: seven labelled lists, the picture box and two buttons on the artwork. It is
-// also the window layer that the selection procedure works through.
-class Form1 : public QWidget, public preview::Runtime {
+// The main window: seven labelled lists, the picture box and two buttons on the artwork.
+class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // Shows a message box and returns when it is closed; tests and benchmarks put a recorder here.
-    using MessagePresenter =
-        std::function<void(QWidget *parent, const QString &prompt, const QString &title)>;
-
-    explicit Form1(SheetLoader loader = SheetLoader(), QWidget *parent = nullptr);
+    explicit Form1(sheets::SheetLoader loader = sheets::SheetLoader(), QWidget *parent = nullptr);
     ~Form1() override;
 
     void setMessagePresenter(MessagePresenter presenter);
@@ -44,14 +36,6 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    // The window operations the selection procedure uses.
-    void setListText(int list, std::string_view text) override;
-    std::int16_t listIndex(int list) const override;
-    preview::LoadedPicture loadPicture(std::string_view fileName) override;
-    preview::ErrorNumber setImagePicture(preview::PicturePtr picture) override;
-    void msgBox(std::string_view prompt, int buttons,
-                std::optional<std::string_view> title = std::nullopt) override;
-
     CatalogueList *list(int number) const;
     PictureBox *image() const { return m_image; }
     FindPopup *findPopup() const { return m_find; }
@@ -66,18 +50,22 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void createControls();
+    void stackListsAndButtonsOnTop();
+    void nameListsByTheirLabels();
+    void setFocusOrder();
+    void connectHandlers();
+    QWidget *control(ControlKind kind, int number) const;
+
     void listClicked(int number);
     const QPixmap &artwork();
 
-    SheetLoader m_loader;
-    MessagePresenter m_presenter;
-    std::array<CatalogueList *, 7> m_lists{};
+    WindowRuntime m_runtime;
+    std::array<QWidget *, kControls.size()> m_controls{}; // in the description's order
+    std::array<CatalogueList *, catalogue::kCategoryCount> m_lists{};
     PictureBox *m_image = nullptr;
     FindPopup *m_find = nullptr;
     QPixmap m_artwork; // decoded at the first paint, at the screen's density
 };
-
-// The real message box: one OK button, no icon, modal for the whole application.
-void showMessageBox(QWidget *parent, const QString &prompt, const QString &title);
 
 } // namespace shell

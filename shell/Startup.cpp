@@ -4,56 +4,23 @@
 #include "CommandLine.h"
 #include "Form1.h"
 #include "QtText.h"
+#include "SheetFolders.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTextStream>
-
-#include <algorithm>
-#include <cstdio>
 
 namespace shell {
 
-void applyRuntimeFont()
+void useEightPointFont()
 {
     QFont font = QApplication::font();
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
 }
 
-QString userSheetFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/sheets");
-}
-
-std::vector<std::string> sheetFolders(const QString &sheetsFolder)
-{
-    QStringList folders{QStringLiteral(".")};
-    if (!sheetsFolder.isEmpty())
-        folders << sheetsFolder;
-    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
-        folders << data + QStringLiteral("/sheets");
-    folders << QCoreApplication::applicationDirPath();
-
-    // A folder named twice (the working folder may be the program's) is searched once.
-    std::vector<std::string> result;
-    QStringList seen;
-    for (const QString &folder : folders) {
-        const QString canonical = QDir(folder).canonicalPath();
-        if (!canonical.isEmpty() && seen.contains(canonical))
-            continue;
-        if (!canonical.isEmpty())
-            seen << canonical;
-        result.push_back(folder.toLocal8Bit().toStdString());
-    }
-    return result;
-}
-
-int ThunRTMain(int argc, char *argv[])
+int runApplication(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(qs(kExecutableName));
     QCoreApplication::setApplicationVersion(qs(kProductVersion));
@@ -70,11 +37,13 @@ int ThunRTMain(int argc, char *argv[])
         return exitCode;
 
     QApplication app(argc, argv);
-    applyRuntimeFont();
+    useEightPointFont();
+    sheets::installAllocationLimit();
     // No display name: Qt would append it to the window title.
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
-    Form1 form(SheetLoader(SheetLocator(sheetFolders(commandLine->sheetsFolder))));
+    Form1 form(
+        sheets::SheetLoader(sheets::SheetLocator(sheets::sheetFolders(commandLine->sheetsFolder))));
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();

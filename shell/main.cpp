@@ -2,5 +2,5 @@
 
 int main(int argc, char *argv[])
 {
-    return shell::ThunRTMain(argc, argv);
+    return shell::runApplication(argc, argv);
 }

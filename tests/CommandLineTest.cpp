@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
 
 #include "CommandLine.h"
-#include "Startup.h"
+#include "SheetFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,7 +43,7 @@ TEST(CommandLine, RunsWithoutArgumentsAndWithQtsOwnOptions)
         const Outcome o = parse(arguments);
         ASSERT_TRUE(o.commandLine.has_value()) << o.err.toStdString();
         EXPECT_EQ(o.exitCode, 0);
-        EXPECT_TRUE(o.commandLine->sheetsFolder.isEmpty());
+        EXPECT_TRUE(o.commandLine->sheetsFolder.empty());
         EXPECT_TRUE(o.out.isEmpty());
         EXPECT_TRUE(o.err.isEmpty());
     }
@@ -95,7 +95,7 @@ TEST(CommandLine, SheetsFolderIsMadeAbsolute)
     const QString relative = QDir::current().relativeFilePath(dir.path());
     const Outcome o = parse({"--sheets", relative});
     ASSERT_TRUE(o.commandLine);
-    EXPECT_EQ(o.commandLine->sheetsFolder, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(o.commandLine->sheetsFolder, QDir(dir.path()).absolutePath().toStdString());
 }
 
 TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
@@ -105,8 +105,8 @@ TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
     QDir::setCurrent(home.path()); // not the program's folder, which would be searched once
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
     qputenv("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
-    const std::vector<std::string> folders = shell::sheetFolders("/opt/sheets");
-    const std::string app = QCoreApplication::applicationName().toStdString();
+    const std::vector<std::string> folders = sheets::sheetFolders("/opt/sheets");
+    const std::string app = "tesselbox";
     const std::vector<std::string> expected = {
         ".",
         "/opt/sheets",
@@ -116,11 +116,11 @@ TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
         QCoreApplication::applicationDirPath().toStdString(),
     };
     EXPECT_EQ(folders, expected);
-    EXPECT_EQ(shell::userSheetFolder().toStdString(), expected[2]);
+    EXPECT_EQ(sheets::userSheetFolder(), expected[2]);
 
     // A folder named twice is searched once.
     const std::vector<std::string> again =
-        shell::sheetFolders(QCoreApplication::applicationDirPath());
+        sheets::sheetFolders(QCoreApplication::applicationDirPath().toStdString());
     EXPECT_EQ(std::count(again.begin(), again.end(), again[1]), 1);
     EXPECT_EQ(again.size(), expected.size() - 1);
     QDir::setCurrent(before);

@@ -23,6 +23,7 @@
 #include <memory>
 
 using namespace shell;
+#include "WindowRuntime.h"
 using testing_support::near;
 using testing_support::writeSheet;
 
@@ -117,7 +118,7 @@ TEST_F(Form1Test, StartsWithFilledListsAndNothingChosen)
         for (int i = 0; i < l->count(); ++i)
             ASSERT_EQ(l->itemText(i).toStdString(), c.entries[std::size_t(i)].text) << i;
         EXPECT_EQ(l->currentIndex(), -1);
-        EXPECT_EQ(form->listIndex(c.number), -1);
+        EXPECT_EQ(l->currentIndex(), -1);
         EXPECT_EQ(l->currentText(), "");
         EXPECT_EQ(l->accessibleName().toStdString(), c.caption);
     }
@@ -173,12 +174,12 @@ TEST_F(Form1Test, ArrowKeyChoiceRunsTheSelectionOfItsList)
     list(3)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
 
-    EXPECT_EQ(form->listIndex(3), 0);
+    EXPECT_EQ(list(3)->currentIndex(), 0);
     EXPECT_EQ(list(3)->currentText(), "50 Cal MG (tripod)");
     EXPECT_EQ(form->image()->sheetName(), "50cal.qpk");
     EXPECT_TRUE(near(shownColour(), Qt::red));
     EXPECT_EQ(list(1)->currentText(), ""); // emptied
-    EXPECT_EQ(form->listIndex(1), -1);
+    EXPECT_EQ(list(1)->currentIndex(), -1);
     EXPECT_EQ(list(7)->currentText(), "d3.trn"); // list 7 is in no clearing set
     EXPECT_TRUE(boxes.empty());
 }
@@ -198,7 +199,7 @@ TEST_F(Form1Test, ChoosingTheSameEntryAgainReadsTheSheetAgain)
     };
 
     pickFromPopup(27);
-    EXPECT_EQ(form->listIndex(1), 27);
+    EXPECT_EQ(list(1)->currentIndex(), 27);
     EXPECT_TRUE(near(shownColour(), Qt::red));
 
     // Same name, new content: the next choice shows the new picture.
@@ -265,9 +266,9 @@ TEST_F(Form1Test, EmptyingAListIsNotAChoice)
 {
     form->chooseEntry(4, 5);
     boxes.clear();
-    form->setListText(4, "");
+    list(4)->clearText();
     EXPECT_EQ(list(4)->currentText(), "");
-    EXPECT_EQ(form->listIndex(4), -1);
+    EXPECT_EQ(list(4)->currentIndex(), -1);
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -294,7 +295,7 @@ TEST_F(Form1Test, AboutShowsItsMessageAndChangesNothing)
     for (int credit : {4, 5, 7, 8})
         EXPECT_FALSE(lines[credit].isEmpty()) << credit;
 
-    EXPECT_EQ(form->listIndex(6), 0);
+    EXPECT_EQ(list(6)->currentIndex(), 0);
     EXPECT_EQ(list(6)->currentText(), "Day1 - Light Bright");
     EXPECT_TRUE(near(shownColour(), Qt::cyan));
 }

@@ -13,6 +13,8 @@
 #include <vector>
 
 using namespace shell;
+using sheets::SheetLoader;
+using sheets::SheetLocator;
 
 namespace {
 

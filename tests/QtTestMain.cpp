@@ -1,4 +1,5 @@
 // GoogleTest entry for tests that need a QApplication (run under the offscreen platform).
+#include "SheetLoader.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    shell::applyRuntimeFont();
+    shell::useEightPointFont();
+    sheets::installAllocationLimit();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

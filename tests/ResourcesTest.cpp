@@ -16,10 +16,10 @@ namespace {
 
 const QString kResources = QStringLiteral(PROPSCOPE_RESOURCES_DIR);
 
-shell::JpegFrame frameOf(const QString &path)
+sheets::JpegFrame frameOf(const QString &path)
 {
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
-    const shell::JpegFrame frame = shell::readJpegFrame(fd);
+    const sheets::JpegFrame frame = sheets::readJpegFrame(fd);
     ::close(fd);
     return frame;
 }
@@ -48,7 +48,7 @@ TEST(Artwork, IsABaselineJfifAsLargeAsTheWindow)
     EXPECT_GT(file.size(), 50 * 1024);
     EXPECT_LT(file.size(), 70 * 1024);
 
-    const shell::JpegFrame frame = frameOf(path);
+    const sheets::JpegFrame frame = frameOf(path);
     ASSERT_TRUE(frame.valid);
     EXPECT_EQ(frame.startOfFrame, 0xC0);
     EXPECT_EQ(frame.precision, 8);
@@ -65,8 +65,7 @@ TEST(Artwork, BlackCaptionsAreEasyToReadOnIt)
         if (c.kind != shell::ControlKind::Label)
             continue;
         SCOPED_TRACE(std::string(c.name));
-        const QRect r(shell::twipsToPixels(c.left), shell::twipsToPixels(c.top),
-                      shell::twipsToPixels(c.width), shell::twipsToPixels(c.height));
+        const QRect r(c.pixelLeft(), c.pixelTop(), c.pixelWidth(), c.pixelHeight());
         double darkest = 1.0;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)

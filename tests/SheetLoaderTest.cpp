@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "PictureBox.h"
 #include "Selection.h"
+#include "SheetFormat.h"
 #include "SheetLoader.h"
 
 #include <QBuffer>
@@ -21,7 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace shell;
+using namespace sheets;
 using namespace testing_support;
 
 namespace {
@@ -232,21 +233,21 @@ TEST_F(SheetLoaderTest, BadFilesAreReportedAndHarmless)
         EXPECT_LT(lastMs, c.withinMs);
         switch (c.expect) {
         case Expect::Missing:
-            EXPECT_EQ(s.error, preview::kErrFileNotFound);
+            EXPECT_EQ(s.error, SheetError::Missing);
             EXPECT_TRUE(s.image.isNull());
             break;
         case Expect::Unreadable:
             EXPECT_TRUE(s.image.isNull());
-            EXPECT_NE(s.error, preview::kNoError);
-            EXPECT_NE(s.error, preview::kErrFileNotFound);
+            EXPECT_NE(s.error, SheetError::None);
+            EXPECT_NE(s.error, SheetError::Missing);
             break;
         case Expect::ShownOrUnreadable:
             EXPECT_TRUE(s.image.isNull()
-                            ? s.error != preview::kNoError && s.error != preview::kErrFileNotFound
+                            ? s.error != SheetError::None && s.error != SheetError::Missing
                             : s.image.size() == kBox);
             break;
         }
-        EXPECT_FALSE(!s.image.isNull() && s.error != preview::kNoError);
+        EXPECT_FALSE(!s.image.isNull() && s.error != SheetError::None);
         std::printf("  %-38s %-8s %lld ms\n", c.what, s.image.isNull() ? "refused" : "shown",
                     static_cast<long long>(lastMs));
 
@@ -264,7 +265,7 @@ TEST_F(SheetLoaderTest, UnreadableFileIsReportedAsSuch)
     if (::geteuid() != 0) {
         const DecodedSheet s = load("spy.qpk");
         EXPECT_TRUE(s.image.isNull());
-        EXPECT_EQ(s.error, preview::kErrPathFileAccess);
+        EXPECT_EQ(s.error, SheetError::NoPermission);
         return;
     }
     // Root reads anything: try it as an unprivileged user, in a child process.
@@ -275,7 +276,7 @@ TEST_F(SheetLoaderTest, UnreadableFileIsReportedAsSuch)
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(3);
         const DecodedSheet s = loader.load("spy.qpk", kBox);
-        ::_exit(!s.image.isNull() ? 1 : s.error == preview::kErrPathFileAccess ? 0 : 2);
+        ::_exit(!s.image.isNull() ? 1 : s.error == SheetError::NoPermission ? 0 : 2);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -290,9 +291,9 @@ TEST_F(SheetLoaderTest, EveryLoadReadsTheFileAsItIsNow)
     ASSERT_TRUE(writeSheet(dir.path(), "ghost.qpk", Qt::blue, "jpeg"));
     EXPECT_TRUE(near(centre(load("ghost.qpk")), Qt::blue));
     ASSERT_TRUE(QFile::resize(path("ghost.qpk"), 0));
-    EXPECT_EQ(load("ghost.qpk").error, preview::kErrInvalidPicture);
+    EXPECT_EQ(load("ghost.qpk").error, SheetError::NotAPicture);
     ASSERT_TRUE(QFile::remove(path("ghost.qpk")));
-    EXPECT_EQ(load("ghost.qpk").error, preview::kErrFileNotFound);
+    EXPECT_EQ(load("ghost.qpk").error, SheetError::Missing);
 }
 
 TEST(ImageFormat, IsTakenFromTheFirstBytes)

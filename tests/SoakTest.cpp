@@ -24,6 +24,8 @@
 #include <unistd.h>
 
 using namespace shell;
+using sheets::SheetLoader;
+using sheets::SheetLocator;
 
 namespace {
 

@@ -32,7 +32,7 @@ protected:
     {
         ASSERT_TRUE(sheets.isValid());
         form = std::make_unique<shell::Form1>(
-            shell::SheetLoader(shell::SheetLocator(folderList({sheets.path()}))));
+            sheets::SheetLoader(sheets::SheetLocator(folderList({sheets.path()}))));
         form->setMessagePresenter([this](QWidget *, const QString &prompt, const QString &title) {
             boxes.push_back({title, prompt});
         });

@@ -1,6 +1,8 @@
 // Draws the window's background artwork and the program icon, and writes them in the forms the
 // program ships: the artwork as baseline JPEG at 1x and 2x, the icon as a 256-colour .ico with a
 // 1-bit mask plus PNGs for the icon theme.
+#include "WindowDescription.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QCoreApplication>
@@ -89,8 +91,9 @@ QImage drawArtwork(int scale)
     for (int x = -30; x < kArtWidth; x += 14)
         p.drawLine(QPointF(x, 30), QPointF(x + 30, 0));
 
-    // A mat and frame around where the picture box stands (240, 48, 393 x 305).
-    const QRectF box(240, 48, 393, 305);
+    // A mat and frame around where the picture box stands.
+    const QRectF box(shell::kPictureBox.pixelLeft(), shell::kPictureBox.pixelTop(),
+                     shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight());
     p.fillRect(box.adjusted(-6, -6, 6, 6), QColor(60, 58, 44, 40));
     p.fillRect(box, QColor(226, 219, 196));
     p.setPen(QPen(QColor(110, 102, 76), 1.0));

@@ -1,7 +1,6 @@
 #include "DemoSheets.h"
 
 #include "Catalogue.h"
-#include "QtText.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -19,9 +18,12 @@
 
 namespace demosheets {
 
-using shell::qs;
-
 namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 struct Scheme {
     QColor top;

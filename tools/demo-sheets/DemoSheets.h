@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowDescription.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -9,9 +11,9 @@
 
 namespace demosheets {
 
-// Twice the picture box (393 x 305), so a sheet stays sharp on a dense screen.
-inline constexpr int kSheetWidth = 786;
-inline constexpr int kSheetHeight = 610;
+// Twice the picture box, so a sheet stays sharp on a dense screen.
+inline constexpr int kSheetWidth = 2 * shell::kPictureBox.pixelWidth();
+inline constexpr int kSheetHeight = 2 * shell::kPictureBox.pixelHeight();
 
 struct SheetPlan {
     std::string_view name;

@@ -1,7 +1,9 @@
 // Writes demo picture sheets, so that a new user's first choice shows a picture.
 #include "DemoSheets.h"
 
-#include "Startup.h"
+#include "SheetFolders.h"
+
+#include <QFile>
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -33,7 +35,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "tesselbox-demo-sheets: one folder at most\n");
         return 2;
     }
-    const QString folder = positional.isEmpty() ? shell::userSheetFolder() : positional.first();
+    const QString folder = positional.isEmpty()
+                               ? QFile::decodeName(sheets::userSheetFolder().c_str())
+                               : positional.first();
     const demosheets::FillResult result = demosheets::fillFolder(folder, parser.isSet(ifEmpty));
     if (!result.error.isEmpty()) {
         std::fprintf(stderr, "tesselbox-demo-sheets: %s\n", qPrintable(result.error));

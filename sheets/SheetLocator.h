@@ -1,16 +1,19 @@
 #pragma once
 
+#include "FileDescriptor.h"
+#include "SheetError.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace shell {
+namespace sheets {
 
 // An open sheet file, or why there is none.
 struct OpenedSheet {
-    int fd = -1;     // owned by the caller when >= 0
-    int errorNo = 0; // errno of the failure; ENOENT when no folder has the sheet
-    std::string path;
+    FileDescriptor file;
+    SheetError error = SheetError::None;
+    std::string path; // as found, bytes; empty when missing
 };
 
 // Finds sheets by bare name in an ordered list of folders. Every call looks again, so sheets
@@ -24,8 +27,10 @@ public:
     // The file is opened without blocking, so a FIFO cannot hang the window.
     OpenedSheet open(std::string_view name) const;
 
+    const std::vector<std::string> &folders() const { return m_folders; }
+
 private:
     std::vector<std::string> m_folders;
 };
 
-} // namespace shell
+} // namespace sheets

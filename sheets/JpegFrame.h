@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace shell {
+namespace sheets {
 
 // What a JPEG's header says about the memory its decoder will need, read without decoding.
 struct JpegFrame {
@@ -23,4 +23,4 @@ struct JpegFrame {
 // up to its first scan.
 JpegFrame readJpegFrame(int fd);
 
-} // namespace shell
+} // namespace sheets

@@ -1,29 +1,34 @@
 #pragma once
 
-#include "Runtime.h"
+#include "SheetError.h"
 #include "SheetLocator.h"
 
-#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
-namespace shell {
+namespace sheets {
 
 // No picture may need more memory than this to decode. A header that asks for more is refused
 // before anything is allocated.
 inline constexpr int kAllocationLimitMiB = 512;
 
+// Sets Qt's own guard for every image reader of the process; called once, at start-up. Set
+// explicitly because its default differs between Qt releases.
+void installAllocationLimit();
+
 struct DecodedSheet {
     QImage image; // exactly the requested size; null when the sheet could not be shown
-    preview::ErrorNumber error = preview::kNoError;
-    QString reason; // why not, for the log
+    SheetError error = SheetError::None;
+    QString reason;   // why not, for the log
+    std::string path; // the file read, when one was found
 };
 
-// Opens a sheet by bare name and decodes it straight to the picture box's device pixels. Every
-// call reads the file again; nothing is cached.
+// Opens a sheet by bare name and decodes it straight to the requested device pixels. Every call
+// reads the file again; nothing is cached.
 class SheetLoader {
 public:
     explicit SheetLoader(SheetLocator locator = SheetLocator());
@@ -34,9 +39,4 @@ private:
     SheetLocator m_locator;
 };
 
-// The Qt image format that the first bytes of a file (and, for TGA, its last 18) announce, or
-// empty when they announce none known here, and Qt asks its plugins. The file name's extension
-// plays no part.
-QByteArray imageFormatOf(const QByteArray &head, const QByteArray &tail = {});
-
-} // namespace shell
+} // namespace sheets

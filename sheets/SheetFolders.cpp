@@ -1,0 +1,92 @@
+#include "SheetFolders.h"
+
+#include <climits>
+#include <cstdlib>
+#include <set>
+#include <string_view>
+
+#include <unistd.h>
+
+namespace sheets {
+
+namespace {
+
+constexpr std::string_view kSheetsBelowData = "/tesselbox/sheets";
+
+// Read as bytes rather than through QStandardPaths, which decodes them as UTF-8 and so loses
+// every folder whose name is not.
+std::string environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The XDG base directory rules: relative paths are ignored.
+std::string userDataFolder()
+{
+    const std::string data = environment("XDG_DATA_HOME");
+    if (data.starts_with('/'))
+        return data;
+    return environment("HOME") + "/.local/share";
+}
+
+std::vector<std::string> systemDataFolders()
+{
+    std::string dirs = environment("XDG_DATA_DIRS");
+    if (dirs.empty())
+        dirs = "/usr/local/share:/usr/share";
+    std::vector<std::string> folders;
+    std::size_t start = 0;
+    while (start <= dirs.size()) {
+        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+        const std::string folder = dirs.substr(start, end - start);
+        if (folder.starts_with('/'))
+            folders.push_back(folder);
+        start = end + 1;
+    }
+    return folders;
+}
+
+std::string programFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path);
+    if (n <= 0 || n == ssize_t(sizeof path))
+        return {};
+    const std::string exe(path, std::size_t(n));
+    return exe.substr(0, std::max<std::size_t>(exe.rfind('/'), 1));
+}
+
+} // namespace
+
+std::string userSheetFolder()
+{
+    return userDataFolder() + std::string(kSheetsBelowData);
+}
+
+std::vector<std::string> sheetFolders(const std::string &extraFolder)
+{
+    std::vector<std::string> candidates{"."};
+    if (!extraFolder.empty())
+        candidates.push_back(extraFolder);
+    candidates.push_back(userSheetFolder());
+    for (const std::string &data : systemDataFolders())
+        candidates.push_back(data + std::string(kSheetsBelowData));
+    candidates.push_back(programFolder());
+
+    // The working folder may be the program's, or a data folder named twice.
+    std::vector<std::string> folders;
+    std::set<std::string> seen;
+    for (const std::string &folder : candidates) {
+        if (folder.empty())
+            continue;
+        char *real = ::realpath(folder.c_str(), nullptr);
+        const bool repeated = real != nullptr && !seen.insert(real).second;
+        std::free(real);
+        if (!repeated)
+            folders.push_back(folder);
+    }
+    return folders;
+}
+
+} // namespace sheets
