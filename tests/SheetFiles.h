@@ -1,25 +1,23 @@
 #pragma once
 
-#include "QtPrinters.h"
-
+// Picture files for the tests: small ones from Qt's writers, and huge ones written as bytes.
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
-#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QString>
-
-#include <string>
-#include <vector>
 
 namespace testing_support {
 
-// Writes a solid-colour picture under a sheet's name, in the given format whatever the name says.
-inline bool writeSheet(const QString &folder, const QString &name, QColor colour,
-                       const char *format = "png", QSize size = QSize(64, 48))
+inline QByteArray encoded(QColor colour, const char *format, QSize size = QSize(48, 32))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    return image.save(QDir(folder).filePath(name), format);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -28,20 +26,46 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline std::vector<std::string> folderList(std::initializer_list<QString> folders)
+inline void appendBigEndian16(QByteArray &out, int v)
 {
-    std::vector<std::string> result;
-    for (const QString &f : folders)
-        result.push_back(f.toStdString());
-    return result;
+    out.append(char(v >> 8)).append(char(v));
 }
 
-// Whether two colours are within `tolerance` per channel (JPEG is lossy).
-inline bool near(QColor a, QColor b, int tolerance = 6)
+// A mid-grey JPEG of width x height with every block flat, so 20000 x 15000 is a few megabytes.
+// Progressive: only the headers, enough for a decoder to plan its memory.
+inline QByteArray flatJpeg(int width, int height, bool progressive = false)
 {
-    return std::abs(a.red() - b.red()) <= tolerance &&
-           std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
+    QByteArray jpeg("\xFF\xD8\xFF\xDB\x00\x43\x00", 7);
+    jpeg += QByteArray(64, '\x01'); // flat quantisation
+    jpeg +=
+        progressive ? QByteArray("\xFF\xC2\x00\x11\x08", 5) : QByteArray("\xFF\xC0\x00\x11\x08", 5);
+    appendBigEndian16(jpeg, height);
+    appendBigEndian16(jpeg, width);
+    jpeg += QByteArray("\x03\x01\x11\x00\x02\x11\x00\x03\x11\x00", 10);
+    // One-symbol Huffman tables: DC difference 0 and end-of-block, each a single 0 bit.
+    const QByteArray oneCode = QByteArray("\x01", 1) + QByteArray(16, '\0');
+    jpeg += QByteArray("\xFF\xC4\x00\x14\x00", 5) + oneCode;
+    jpeg += QByteArray("\xFF\xC4\x00\x14\x10", 5) + oneCode;
+    jpeg += QByteArray("\xFF\xDA\x00\x0C\x03\x01\x00\x02\x00\x03\x00\x00", 12);
+    if (progressive)
+        return jpeg + QByteArray("\x00\x01", 2) + QByteArray(16, '\0');
+    jpeg += QByteArray("\x3F\x00", 2);
+    const qint64 bits = qint64((width + 7) / 8) * ((height + 7) / 8) * 3 * 2;
+    QByteArray scan(qsizetype((bits + 7) / 8), '\0');
+    if (bits % 8) // pad the last byte with one bits
+        scan.back() = char(0xFF >> (bits % 8));
+    if (scan.back() == '\xFF')
+        scan.append('\0');
+    return jpeg + scan + QByteArray("\xFF\xD9", 2);
+}
+
+// A BMP whose header declares width x height but which holds no pixels.
+inline QByteArray bmpHeaderOnly(int width, int height)
+{
+    QByteArray bmp("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+    for (int v : {width, height})
+        bmp.append(char(v)).append(char(v >> 8)).append(char(v >> 16)).append(char(v >> 24));
+    return bmp + QByteArray("\x01\0\x20\0", 4) + QByteArray(24, '\0');
 }
 
 } // namespace testing_support

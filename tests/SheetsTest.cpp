@@ -1,0 +1,211 @@
+#include "SheetFiles.h"
+
+#include "SheetFolders.h"
+#include "SheetLoader.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace sheets;
+using namespace testing_support;
+
+namespace {
+
+const QSize kBox(393, 305);
+
+const char *nameOf(SheetError error)
+{
+    static const char *const names[] = {"shown",     "missing",       "not a picture",
+                                        "too large", "no permission", "not a file"};
+    return names[int(error)];
+}
+
+// Three sheet folders a, b and c under one temporary root.
+class SheetsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char *f : {"a", "b", "c"})
+            ASSERT_TRUE(QDir(root.path()).mkdir(f));
+    }
+    QString path(const QString &relative) const { return root.filePath(relative); }
+    SheetLoader loader() const
+    {
+        return SheetLoader(SheetLocator(
+            {path("a").toStdString(), path("b").toStdString(), path("c").toStdString()}));
+    }
+    // "a/x.qpk" a small red PNG, "a/x.qpk/" a folder, "a/x.qpk|" a FIFO, "a/x.qpk->target" a link.
+    void make(const QString &spec) const
+    {
+        if (spec.endsWith('/'))
+            ASSERT_TRUE(QDir().mkpath(path(spec)));
+        else if (spec.endsWith('|'))
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path(spec.chopped(1))), 0644), 0);
+        else if (spec.contains("->"))
+            ASSERT_TRUE(QFile::link(spec.section("->", 1), path(spec.section("->", 0, 0))));
+        else
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(path(spec)).path()) &&
+                        writeBytes(path(spec), encoded(Qt::red, "png")));
+    }
+    // Where `name` was found, relative to the root, or why it was not; each within a second.
+    QString find(const std::string &name) const
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const DecodedSheet s = loader().load(name, kBox);
+        EXPECT_LT(timer.elapsed(), 1000) << name;
+        if (s.error != SheetError::None)
+            return nameOf(s.error);
+        return QDir(root.path()).relativeFilePath(QFile::decodeName(s.path.c_str()));
+    }
+
+    QTemporaryDir root;
+};
+
+} // namespace
+
+TEST_F(SheetsTest, FindsTheSheetByItsBareName)
+{
+    const QString lower = "abcdefghijklmnopqrstuvwxyz.qpk";
+    struct Case {
+        QStringList files;
+        QString wanted;
+        QString found;
+    };
+    const Case cases[] = {
+        {{"c/ghost.qpk", "b/ghost.qpk"}, "ghost.qpk", "b/ghost.qpk"}, // the first folder wins
+        {{"a/day1.qpk", "a/Day1.qpk"}, "Day1.qpk", "a/Day1.qpk"},     // the exact name wins
+        {{"a/day1.qpk", "b/Day1.qpk"}, "Day1.qpk", "a/day1.qpk"},     // folder order comes first
+        {{"a/dAY1.qpk", "a/DAY1.QPK", "a/Day1.QPK"}, "Day1.qpk", "a/DAY1.QPK"}, // byte order
+        {{"b/" + lower.toUpper()}, lower, "b/" + lower.toUpper()}, // every letter, both ways
+        {{"b/" + lower}, lower.toUpper(), "b/" + lower},
+        {{"a/Day1@.qpk", "a/Day1.qpk.bak", "a/Day11.qpk"}, "Day1`.qpk", "missing"},
+        {{"a/sub/x.qpk", "a/secret.qpk"}, "sub/x.qpk", "missing"}, // a name is never a path
+        {{"a/secret.qpk"}, "../a/secret.qpk", "missing"},
+        {{"a/ghost.qpk->nowhere", "c/ghost.qpk"}, "ghost.qpk", "c/ghost.qpk"},
+        {{"a/d1.qpk|"}, "d1.qpk", "not a file"}, // opened without waiting for a writer
+        {{"a/d1.qpk->/dev/zero"}, "d1.qpk", "not a file"},
+        {{"a/d1.qpk/"}, "d1.qpk", "not a file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.files.join(' ').toStdString());
+        for (const char *f : {"a", "b", "c"}) {
+            QDir(path(f)).removeRecursively();
+            QDir(root.path()).mkdir(f);
+        }
+        for (const QString &file : c.files)
+            make(file);
+        EXPECT_EQ(find(c.wanted.toStdString()), c.found);
+    }
+}
+
+// Every file either shows, decoded straight to the requested size, or is refused with its
+// reason, within a second; and the next sheet still loads.
+TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
+{
+    QByteArray noise(64 * 1024, Qt::Uninitialized);
+    QRandomGenerator(3).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    const QByteArray photo = encoded(Qt::green, "jpeg", QSize(800, 600));
+    QByteArray tga(18, '\0'); // only its footer says what it is
+    tga[2] = 2, tga[12] = 2, tga[14] = 2, tga[16] = 24, tga[17] = 0x20;
+    tga += QByteArray(4, '\x7F').repeated(3) + QByteArray(8, '\0') + "TRUEVISION-XFILE.";
+    tga += '\0';
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        QColor shows; // invalid: refused
+        SheetError error;
+        QSize size = kBox;
+    };
+    const Case cases[] = {
+        {"PNG", encoded(Qt::red, "png"), Qt::red, SheetError::None},
+        {"JPEG for a dense screen", photo, Qt::green, SheetError::None, kBox * 2},
+        {"BMP", encoded(Qt::yellow, "bmp"), Qt::yellow, SheetError::None},
+        {"TIFF", encoded(Qt::cyan, "tiff"), Qt::cyan, SheetError::None},
+        {"WebP", encoded(Qt::magenta, "webp"), Qt::magenta, SheetError::None},
+        {"TGA", tga, QColor(0x7F, 0x7F, 0x7F), SheetError::None},
+        {"JPEG of 20000 x 15000, read at 1/8", flatJpeg(20000, 15000), QColor(128, 128, 128),
+         SheetError::None},
+        {"empty file", {}, {}, SheetError::NotAPicture},
+        {"random bytes", noise, {}, SheetError::NotAPicture},
+        {"JPEG cut short in its header", photo.left(200), {}, SheetError::NotAPicture},
+        {"BMP declaring 12000 x 12000", bmpHeaderOnly(12000, 12000), {}, SheetError::TooLarge},
+        {"progressive JPEG of 20000 x 15000",
+         flatJpeg(20000, 15000, true),
+         {},
+         SheetError::TooLarge},
+    };
+    ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::blue, "png")));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(writeBytes(path("a/s.qpk"), c.bytes));
+        QElapsedTimer timer;
+        timer.start();
+        const DecodedSheet s = loader().load("s.qpk", c.size);
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_STREQ(nameOf(s.error), nameOf(c.error)) << s.reason.toStdString();
+        if (c.shows.isValid()) {
+            ASSERT_EQ(s.image.size(), c.size);
+            const QColor centre = s.image.pixelColor(s.image.rect().center());
+            EXPECT_LT(qAbs(centre.red() - c.shows.red()) + qAbs(centre.blue() - c.shows.blue()), 16)
+                << centre.name().toStdString();
+        }
+        EXPECT_FALSE(loader().load("good.qpk", kBox).image.isNull());
+    }
+}
+
+TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
+{
+    auto centre = [this] {
+        const QImage image = loader().load("ghost.qpk", kBox).image;
+        return image.isNull() ? QColor() : image.pixelColor(10, 10);
+    };
+    ASSERT_TRUE(writeBytes(path("a/ghost.qpk"), encoded(Qt::red, "png")));
+    EXPECT_EQ(centre(), QColor(Qt::red));
+    ASSERT_TRUE(writeBytes(path("a/ghost.qpk"), encoded(Qt::blue, "bmp")));
+    EXPECT_EQ(centre(), QColor(Qt::blue));
+    ASSERT_TRUE(QFile::remove(path("a/ghost.qpk")));
+    EXPECT_EQ(find("ghost.qpk"), "missing");
+}
+
+TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
+{
+    ASSERT_TRUE(writeBytes(path("a/spy.qpk"), encoded(Qt::red, "png")));
+    ASSERT_EQ(::chmod(QFile::encodeName(path("a/spy.qpk")), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(root.path()), 0755), 0);
+    // Root reads anything: look as an unprivileged user, in a child process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        ::_exit(loader().load("spy.qpk", kBox).error == SheetError::NoPermission ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
+{
+    qputenv("XDG_DATA_HOME", "/home/u/data");
+    qputenv("XDG_DATA_DIRS", "/usr/local/share:relative:/usr/share");
+    QDir::setCurrent("/"); // apart from the program's folder, which would be searched once
+    char exe[4096] = {};
+    ASSERT_GT(::readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
+    const std::string program(exe);
+    EXPECT_EQ(sheetFolders("/opt/sheets"),
+              (std::vector<std::string>{".", "/opt/sheets", "/home/u/data/tesselbox/sheets",
+                                        "/usr/local/share/tesselbox/sheets",
+                                        "/usr/share/tesselbox/sheets",
+                                        program.substr(0, program.rfind('/'))}));
+    EXPECT_EQ(userSheetFolder(), "/home/u/data/tesselbox/sheets");
+}

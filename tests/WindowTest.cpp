@@ -1,0 +1,369 @@
+#include "SheetFiles.h"
+
+#include "CatalogueList.h"
+#include "FindPopup.h"
+#include "Form1.h"
+#include "PictureBox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+using testing_support::encoded;
+using testing_support::writeBytes;
+
+namespace {
+
+// A filled, shown main window that finds its sheets in a temporary folder and records its
+// message boxes instead of showing them.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>(
+            sheets::SheetLoader(sheets::SheetLocator({folder.path().toStdString()})));
+        form->setMessagePresenter([this](QWidget *, const QString &prompt, const QString &title) {
+            boxes << title + ": " + prompt;
+        });
+        form->Form_Load();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void TearDown() override
+    {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->hide();
+    }
+
+    void sheet(const char *name, QColor colour, const char *format = "png")
+    {
+        ASSERT_TRUE(writeBytes(folder.filePath(name), encoded(colour, format)));
+    }
+    CatalogueList *list(int n) const { return form->list(n); }
+    QPushButton *button(const char *name) const { return form->findChild<QPushButton *>(name); }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    // The control with the keyboard focus: a list rather than its text field.
+    QString focusName() const
+    {
+        QWidget *w = QApplication::focusWidget();
+        if (qobject_cast<QComboBox *>(w->parentWidget()))
+            w = w->parentWidget();
+        return w->objectName();
+    }
+    // The colour in the middle of what Image1 shows; invalid when it shows nothing.
+    QColor shown() const
+    {
+        const QImage picture = form->image()->picture().toImage();
+        return picture.isNull() ? QColor() : picture.pixelColor(picture.rect().center());
+    }
+    static QString accessibleName(QObject *o)
+    {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    }
+    static QStringList rows(const QAbstractItemModel *model)
+    {
+        QStringList result;
+        for (int r = 0; r < model->rowCount(); ++r)
+            result << model->index(r, 0).data().toString();
+        return result;
+    }
+
+    QTemporaryDir folder;
+    QStringList boxes;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST_F(WindowTest, ControlsStandWhereTheyWereLaidOut)
+{
+    const std::pair<const char *, QRect> places[] = {
+        {"Combo7", {8, 296, 217, 21}}, {"Combo6", {8, 256, 217, 21}},
+        {"Combo5", {8, 216, 217, 21}}, {"Command2", {464, 400, 81, 25}},
+        {"Combo4", {8, 176, 217, 21}}, {"Combo3", {8, 136, 217, 21}},
+        {"Combo2", {8, 96, 217, 21}},  {"Command1", {552, 400, 81, 25}},
+        {"Combo1", {8, 56, 217, 21}},  {"Label10", {8, 280, 137, 17}},
+        {"Label9", {8, 240, 105, 17}}, {"Label8", {8, 352, 81, 17}},
+        {"Label7", {8, 368, 169, 17}}, {"Label5", {8, 384, 177, 17}},
+        {"Label6", {8, 200, 73, 17}},  {"Label4", {8, 160, 57, 17}},
+        {"Label3", {8, 120, 73, 17}},  {"Label2", {8, 80, 89, 17}},
+        {"Label1", {8, 40, 105, 17}},  {"Image1", {240, 48, 393, 305}},
+    };
+    QStringList stacking, below, above;
+    for (QObject *child : form->children())
+        if (child->isWidgetType())
+            stacking << child->objectName();
+    for (const auto &[name, rect] : places) {
+        auto *w = form->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->geometry(), rect) << name;
+        (qobject_cast<QComboBox *>(w) || qobject_cast<QPushButton *>(w) ? above : below) << name;
+    }
+    EXPECT_EQ(stacking, below + above); // made in order; lists and buttons lie on top
+
+    QStringList captions;
+    for (const char *label : {"Label1", "Label2", "Label3", "Label4", "Label6", "Label9", "Label10",
+                              "Label8", "Command2", "Command1"}) {
+        QWidget *w = form->findChild<QWidget *>(label);
+        captions << (qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text()
+                                               : static_cast<QPushButton *>(w)->text());
+    }
+    EXPECT_EQ(captions.join('|'), "Buildings:|Decorations:|Objects:|People:|Wehicles|"
+                                  "Sky Settings (Sun)|Mission Terrain:|E-Mail:|About...|Exit");
+    EXPECT_EQ(form->windowTitle(), "Vorrin Quillet Version 1.2");
+    EXPECT_EQ(form->minimumSize(), QSize(650, 439));
+    EXPECT_EQ(form->maximumSize(), QSize(650, 439));
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(WindowTest, StartsFilledWithNothingChosen)
+{
+    for (const catalogue::Category &c : catalogue::kCategories) {
+        QStringList expected;
+        for (const catalogue::Entry &e : c.entries)
+            expected << QString::fromUtf8(e.text.data(), qsizetype(e.text.size()));
+        EXPECT_EQ(rows(list(c.number)->model()), expected) << c.name;
+        EXPECT_EQ(list(c.number)->currentIndex(), -1);
+        EXPECT_EQ(list(c.number)->currentText(), "");
+        EXPECT_EQ(accessibleName(list(c.number)).toStdString(), c.caption);
+    }
+    EXPECT_FALSE(shown().isValid());
+    EXPECT_EQ(focusName(), "Combo1");
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(WindowTest, TabVisitsListsAndButtonsInTheirOrderAndEnterPressesNothing)
+{
+    const QStringList forward = {"Command1", "Combo2", "Combo3", "Combo4", "Command2",
+                                 "Combo5",   "Combo6", "Combo7", "Combo1"};
+    for (const QString &expected : forward) {
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focusName(), expected);
+    }
+    for (int i = forward.size() - 2; i >= -1; --i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(focusName(), i >= 0 ? forward[i] : forward.last());
+    }
+    QSignalSpy exits(button("Command1"), &QPushButton::clicked);
+    QSignalSpy abouts(button("Command2"), &QPushButton::clicked);
+    for (int n : {1, 7}) {
+        list(n)->setFocus();
+        for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            key(k);
+    }
+    EXPECT_EQ(exits.count() + abouts.count(), 0);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(WindowTest, ArrowKeyChoiceShowsTheSheetAsItIsNowAndEmptiesTheOtherLists)
+{
+    sheet("50cal.qpk", Qt::red);
+    list(1)->setCurrentIndex(3);
+    list(7)->setCurrentIndex(2);
+    list(3)->setFocus();
+    key(Qt::Key_Down);
+    EXPECT_EQ(list(3)->currentText(), "50 Cal MG (tripod)");
+    EXPECT_EQ(shown(), QColor(Qt::red));
+    EXPECT_EQ(form->image()->picture().size(), QSize(393, 305));
+    EXPECT_EQ(list(1)->currentText(), "");
+    EXPECT_EQ(list(1)->currentIndex(), -1);
+    EXPECT_EQ(list(7)->currentText(), "d3.trn"); // in no clearing set
+    sheet("50cal.qpk", Qt::blue, "bmp");         // same name, new content
+    key(Qt::Key_Down);                           // Objects 1 shows the same sheet
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
+{
+    struct Case {
+        int index; // in Buildings
+        const char *file;
+        QByteArray bytes; // empty: no file at all
+        const char *box;
+    };
+    const Case cases[] = {
+        {0, "airtower.qpk", {}, "Vorrin Propscope: ERROR open file. Reason: The file is missing!"},
+        {1, "armory.qpk", "not a picture",
+         "Vorrin Propscope: ERROR open file. Reason: The file is not a readable picture!"},
+    };
+    sheet("beruit.qpk", Qt::green);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(c.bytes.isEmpty() || writeBytes(folder.filePath(c.file), c.bytes));
+        form->chooseEntry(1, 4);
+        boxes.clear();
+        form->chooseEntry(1, c.index);
+        EXPECT_EQ(boxes, QStringList{c.box});
+        EXPECT_EQ(shown(), QColor(Qt::green));
+        EXPECT_EQ(list(1)->currentIndex(), c.index); // the choice itself stands
+    }
+}
+
+// Qt's editable combo box makes choices of its own; typing must never be one.
+TEST_F(WindowTest, TypingNeverChooses)
+{
+    sheet("airtower.qpk", Qt::red);
+    const std::pair<const char *, int> cases[] = {
+        {"Airtower", 0},        {"Airtower", Qt::Key_Return},        {"airtower", Qt::Key_Enter},
+        {"Fence", Qt::Key_Tab}, {"Not in the list", Qt::Key_Return},
+    };
+    for (const auto &[typed, finish] : cases) {
+        SCOPED_TRACE(typed);
+        list(1)->setFocus();
+        list(1)->lineEdit()->clear();
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        for (int i = 0; finish != 0 && i < (finish == Qt::Key_Tab ? 1 : 2); ++i)
+            key(finish); // the first may only close the completion popup
+        EXPECT_EQ(list(1)->count(), 68) << "typed text was added as an entry";
+        EXPECT_EQ(list(1)->currentIndex(), -1);
+        EXPECT_FALSE(shown().isValid());
+    }
+    EXPECT_EQ(list(1)->currentText(), "Not in the list"); // typed text stays where it was typed
+}
+
+TEST_F(WindowTest, AboutShowsItsMessageAndChangesNothing)
+{
+    sheet("Day1.qpk", Qt::cyan);
+    form->chooseEntry(6, 0);
+    button("Command2")->click();
+    ASSERT_EQ(boxes.size(), 1);
+    const QString prefix = "About Vorrin Quillet: ";
+    ASSERT_TRUE(boxes[0].startsWith(prefix));
+    const QStringList lines = boxes[0].mid(prefix.size()).split('\n');
+    ASSERT_EQ(lines.size(), 13); // twelve line feeds, nothing after the last
+    EXPECT_EQ(lines[0], "Vorrin Propscope Version 1.2");
+    EXPECT_EQ(lines[2], "Version 1.2 Mission Terrain views Added");
+    EXPECT_EQ(lines[6], QString(66, '_'));
+    EXPECT_EQ(lines[11], "I will continue to add items to the list in future versions.");
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(lines[i].isEmpty(), i == 1 || i == 3 || i == 9 || i == 12) << i;
+    EXPECT_FALSE(boxes[0].contains('\r'));
+    EXPECT_EQ(list(6)->currentText(), "Day1 - Light Bright");
+    EXPECT_EQ(shown(), QColor(Qt::cyan));
+}
+
+TEST_F(WindowTest, ExitAndClosingEndTheEventLoop)
+{
+    for (bool fromFrame : {false, true}) {
+        QTimer::singleShot(0, form.get(),
+                           [&] { fromFrame ? (void)form->close() : button("Command1")->click(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // a hang fails
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_FALSE(form->isVisible());
+        form->show();
+    }
+}
+
+TEST_F(WindowTest, MessageBoxHasOneOkButtonNoIconAndIsModal)
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        seen = QStringLiteral("%1|%2|%3")
+                   .arg(box->text())
+                   .arg(box->buttons().size())
+                   .arg(box->icon() == QMessageBox::NoIcon &&
+                        box->windowModality() == Qt::ApplicationModal);
+        box->accept();
+    });
+    showMessageBox(form.get(), "one\n<b>two</b>", "Vorrin Propscope");
+    EXPECT_EQ(seen, "one\n<b>two</b>|1|1");
+}
+
+TEST_F(WindowTest, CompletionOffersContainedTextAndAPickIsAChoiceOfThatEntry)
+{
+    sheet("crates.qpk", Qt::red);
+    list(2)->setFocus();
+    QTest::keyClicks(list(2)->lineEdit(), "RAD");
+    EXPECT_EQ(rows(list(2)->completer()->completionModel()),
+              (QStringList{"Radar Antenna", "Radar Dich", "Radio"}));
+    EXPECT_EQ(list(2)->currentIndex(), -1) << "offering is not choosing";
+    for (int row : {1, 0}) { // the two "Crates, Large,stacked" stay two entries
+        form->chooseEntry(1, 27);
+        list(2)->lineEdit()->clear();
+        QTest::keyClicks(list(2)->lineEdit(), "large,st");
+        QAbstractItemView *popup = list(2)->completer()->popup();
+        ASSERT_TRUE(popup->isVisible());
+        const QRect rect = popup->visualRect(popup->model()->index(row, 0));
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, rect.center());
+        EXPECT_EQ(list(2)->currentIndex(), 16 + row);
+        EXPECT_EQ(shown(), QColor(Qt::red));
+        EXPECT_EQ(list(1)->currentText(), "");
+    }
+}
+
+TEST_F(WindowTest, FindChoosesInItsOwnListAndEscapeChangesNothing)
+{
+    sheet("interior.qpk", Qt::red);
+    sheet("50cal.qpk", Qt::blue);
+    form->chooseEntry(7, 0); // list 7 keeps its text through a choice in list 2
+    boxes.clear();
+    key(Qt::Key_F, Qt::ControlModifier);
+    FindPopup *find = form->findPopup();
+    ASSERT_TRUE(find != nullptr && find->isVisible() && find->field()->hasFocus());
+    QTest::keyClicks(find->field(), "DG");
+    const QStringList dg = rows(find->results()->model());
+    ASSERT_EQ(dg.size(), 8); // categories in their order, entries in list order
+    EXPECT_EQ(dg[0], "Bridge,Intersection  \u2014  Buildings:");
+    EXPECT_EQ(dg[4], "dg1.trn  \u2014  Mission Terrain:");
+    find->field()->setText("Wehicles"); // captions are not searched
+    EXPECT_TRUE(rows(find->results()->model()).isEmpty());
+
+    find->field()->setText("radi");
+    key(Qt::Key_Down); // Radio, below Radar Dich
+    key(Qt::Key_Return);
+    EXPECT_FALSE(find->isVisible());
+    EXPECT_EQ(list(2)->currentIndex(), 39);
+    EXPECT_TRUE(list(2)->hasFocus());
+    EXPECT_EQ(shown(), QColor(Qt::red));
+    EXPECT_EQ(list(7)->currentText(), "d1.trn");
+
+    form->showFind();
+    QTest::keyClicks(find->field(), "50 cal");
+    const QRect row = find->results()->visualRect(find->results()->model()->index(2, 0));
+    QTest::mouseClick(find->results()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(list(3)->currentIndex(), 2);
+    EXPECT_EQ(list(2)->currentText(), "");
+
+    form->showFind();
+    QTest::keyClicks(find->field(), "dg2");
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(find->isVisible());
+    EXPECT_EQ(list(7)->currentIndex(), 0);
+    EXPECT_EQ(shown(), QColor(Qt::blue));
+    EXPECT_EQ(accessibleName(find->field()), "Find text");
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(WindowTest, WheelChangesOnlyTheFocusedList)
+{
+    auto wheel = [](QWidget *w) {
+        QWheelEvent event(QPointF(20, 10), w->mapToGlobal(QPointF(20, 10)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &event);
+    };
+    wheel(list(3));
+    EXPECT_EQ(list(3)->currentIndex(), -1);
+    EXPECT_TRUE(list(1)->hasFocus()) << "the wheel does not take the focus";
+    list(3)->setFocus();
+    wheel(list(3));
+    EXPECT_EQ(list(3)->currentIndex(), 0);
+    EXPECT_EQ(boxes.size(), 1) << "a wheel step is a choice, whose sheet is missing";
+}
