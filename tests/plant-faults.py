@@ -49,9 +49,10 @@ def main():
             planted = planted.replace(old, new)
         source.write_text(planted)
         try:
-            built = subprocess.run(["cmake", "--build", build], capture_output=True)
+            built = subprocess.run(["cmake", "--build", build], capture_output=True, text=True)
             if built.returncode != 0:
-                print(f"NOBUILD {name}")
+                errors = [l for l in built.stdout.splitlines() if "error" in l]
+                print(f"NOBUILD {name}: {errors[:1]}")
                 continue
             total += 1
             failed = failing_tests(build)

@@ -41,8 +41,10 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 # wait_window REGEX WHAT: the id of the visible window whose title matches.
 wait_window() {
-    timeout 15 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep . ||
-        fail "$2 did not appear within 15 s"
+    local ids
+    ids=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null)
+    [[ -n $ids ]] || fail "$2 did not appear within 15 s"
+    echo "${ids%%$'\n'*}"
 }
 wait_gone() {
     for _ in $(seq 150); do
@@ -53,17 +55,29 @@ wait_gone() {
 }
 press() {
     xdotool key --clearmodifiers --delay 60 "$@"
-    sleep 0.4
 }
-# expect_colour R G B WHAT: the middle of the picture box shows that colour, give or take JPEG.
-expect_colour() {
-    local got r g b d
-    got=$(import -window root -crop "1x1+$((x + 436))+$((y + 200))" -depth 8 txt:- |
-        grep -o '([0-9,]*)' | head -n1)
-    IFS='(,)' read -r _ r g b <<<"$got"
-    for d in $((r - $1)) $((g - $2)) $((b - $3)); do
-        ((d >= -8 && d <= 8)) || fail "the picture box shows $r $g $b, expected $1 $2 $3 $4"
+# wait_popup: until a popup of the program (find, completion) is on screen, so keys reach it.
+wait_popup() {
+    for _ in $(seq 150); do
+        (($(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l) > 1)) && return 0
+        sleep 0.1
     done
+    fail "no popup appeared within 15 s for $1"
+}
+# expect_colour R G B WHAT: the middle of the picture box comes to show that colour, give or
+# take JPEG, within 15 s.
+expect_colour() {
+    local got r g b d ok
+    for _ in $(seq 75); do
+        got=$(import -window root -crop "1x1+$((x + 436))+$((y + 200))" -depth 8 txt:- |
+            grep -m1 -o '([0-9,]*)')
+        IFS='(,)' read -r _ r g b <<<"$got"
+        ok=1
+        for d in $((r - $1)) $((g - $2)) $((b - $3)); do ((d >= -8 && d <= 8)) || ok=0; done
+        ((ok)) && return 0
+        sleep 0.2
+    done
+    fail "the picture box shows $r $g $b, expected $1 $2 $3 $4"
 }
 
 convert -size 80x60 xc:'#ff0000' png:"$work/sheets/airtower.qpk"
@@ -75,10 +89,14 @@ convert -size 80x60 xc:'#008080' png:"$work/sheets/trees.qpk"    # the pines
 cd "$work/sheets"
 "$prefix/bin/tesselbox" 2>"$work/stderr" &
 app=$!
-win=$(wait_window '^Vorrin Quillet Version 1\.2$' "the main window")
+win=$(wait_window '^Vorrin Quillet Version 1\.2$' "the main window") || exit 1
 eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^[XY]=' | tr XY xy)"
-for _ in $(seq 30); do xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (32 x 32)' && break; sleep 0.1; done
-xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window shows no 32 x 32 icon"
+for _ in $(seq 50); do
+    icons=$(xprop -id "$win" _NET_WM_ICON) # whole: grep -q would cut xprop short under pipefail
+    [[ $icons == *'Icon (32 x 32)'* ]] && break
+    sleep 0.1
+done
+[[ $icons == *'Icon (32 x 32)'* ]] || fail "the window shows no 32 x 32 icon"
 xdotool windowfocus --sync "$win"
 
 # The Buildings list has the focus: each Down chooses the next entry.
@@ -90,8 +108,10 @@ press Down
 expect_colour 0 0 255 "(barracks.qpk, GIF)"
 [[ -n $shots ]] && import -window root -crop "650x439+$x+$y" +repage "$shots/window.png"
 
-press Down Down # beruit.qpk is missing
-box=$(wait_window '^Vorrin Propscope$' "the missing-file box")
+press Down
+expect_colour 0 0 255 "(barracks.qpk again)"
+press Down # beruit.qpk is missing
+box=$(wait_window '^Vorrin Propscope$' "the missing-file box") || exit 1
 xdotool windowfocus --sync "$box"
 press Return
 wait_gone '^Vorrin Propscope$' "the missing-file box"
@@ -99,6 +119,7 @@ expect_colour 0 0 255 "(the previous picture stays)"
 
 xdotool windowfocus --sync "$win"
 press ctrl+f
+wait_popup "Ctrl+F"
 xdotool type --delay 80 radio
 press Return
 expect_colour 255 128 0 "(interior.qpk, chosen through Ctrl+F)"
@@ -107,7 +128,7 @@ expect_colour 255 128 0 "(interior.qpk, chosen through Ctrl+F)"
 xdotool mousemove $((x + 100)) $((y + 106)) click 1
 press ctrl+a
 xdotool type --delay 80 pine
-sleep 0.5
+wait_popup "the completion"
 [[ -n $shots ]] && import -window root -crop "650x439+$x+$y" +repage "$shots/find-and-complete.png"
 press Down Down Return
 expect_colour 0 128 128 "(trees.qpk, picked from the completion)"
