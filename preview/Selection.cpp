@@ -43,8 +43,14 @@ void reportSheetError(Runtime &runtime, ErrorNumber error)
     if (error == kNoError)
         return;
     // A file that exists but cannot be shown is reported too: keeping the previous picture
-    // silently would pass it off as the new entry's.
-    runtime.msgBox(error == kErrFileNotFound ? kMissingFileMessage : kUnreadablePictureMessage);
+    // silently would pass it off as the new entry's. The reason says what to mend.
+    for (const SheetReport &report : kSheetReports) {
+        if (report.error == error) {
+            runtime.msgBox(report.message);
+            return;
+        }
+    }
+    runtime.msgBox(kUnreadablePictureMessage);
 }
 
 } // namespace preview

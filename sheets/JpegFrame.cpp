@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include <unistd.h>
 
@@ -16,7 +18,7 @@ constexpr unsigned char kTemporary = 0x01; // TEM: no length
 constexpr unsigned char kDefineHuffmanTable = 0xC4;
 constexpr unsigned char kJpegExtension = 0xC8;
 constexpr unsigned char kDefineArithmeticCoding = 0xCC;
-constexpr unsigned char kRestart0 = 0xD0; // RST0..RST7: no length
+constexpr unsigned char kRestart0 = 0xD0; // RST0..RST7: no length, and inside scan data
 constexpr unsigned char kRestart7 = 0xD7;
 constexpr unsigned char kStartOfImage = 0xD8;
 constexpr unsigned char kEndOfImage = 0xD9;
@@ -24,31 +26,15 @@ constexpr unsigned char kStartOfScan = 0xDA;
 } // namespace marker
 
 // Headers are short; a file that never reaches its first scan is not worth walking further.
-constexpr int kMaxSegments = 4096;
+constexpr int kMaxHeaderSegments = 4096;
 constexpr int kMaxComponents = 4;
 
-struct Sampling {
-    int h = 1;
+struct Component {
+    int id = 0;
+    int h = 1; // sampling factors
     int v = 1;
+    std::int64_t blocks = 0;
 };
-
-struct Segment {
-    unsigned char marker = 0;
-    std::int64_t payload = 0; // offset of the bytes after the length field
-    int length = 0;           // of the payload
-};
-
-bool readAt(int fd, std::int64_t offset, unsigned char *buffer, std::size_t size)
-{
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, buffer + done, size - done, offset + std::int64_t(done));
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 bool isStartOfFrame(unsigned char m)
 {
@@ -62,9 +48,9 @@ bool isProgressive(unsigned char startOfFrame)
            startOfFrame == 0xCE;
 }
 
-bool hasNoLength(unsigned char m)
+bool isRestart(unsigned char m)
 {
-    return (m >= marker::kRestart0 && m <= marker::kRestart7) || m == marker::kTemporary;
+    return m >= marker::kRestart0 && m <= marker::kRestart7;
 }
 
 std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
@@ -72,78 +58,146 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
     return (a + b - 1) / b;
 }
 
-// The segment whose marker stands at `offset`, past any fill bytes; nothing at the end of the
-// image or where the bytes are not a marker.
-std::optional<Segment> readSegment(int fd, std::int64_t &offset)
+// Reads a file front to back through a buffer, by position.
+class Reader {
+public:
+    explicit Reader(int fd)
+        : m_fd(fd)
+    {}
+
+    std::int64_t position() const { return m_position; }
+    void skip(std::int64_t bytes) { m_position += bytes; }
+
+    std::optional<unsigned char> next()
+    {
+        if (m_position < m_start || m_position >= m_start + m_size) {
+            const ssize_t n = ::pread(m_fd, m_buffer.data(), m_buffer.size(), m_position);
+            if (n <= 0)
+                return std::nullopt;
+            m_start = m_position;
+            m_size = n;
+        }
+        return m_buffer[std::size_t(m_position++ - m_start)];
+    }
+
+    bool read(unsigned char *out, std::size_t size)
+    {
+        for (std::size_t i = 0; i < size; ++i) {
+            const std::optional<unsigned char> byte = next();
+            if (!byte)
+                return false;
+            out[i] = *byte;
+        }
+        return true;
+    }
+
+    // Up to the next marker, leaving the reader on its 0xFF: past entropy-coded data, and past
+    // garbage between segments, which libjpeg steps over too.
+    bool skipToMarker()
+    {
+        for (;;) {
+            const std::optional<unsigned char> byte = next();
+            if (!byte)
+                return false;
+            if (*byte != 0xFF)
+                continue;
+            const std::optional<unsigned char> after = next();
+            if (!after)
+                return false;
+            if (*after != 0x00 && !isRestart(*after) && *after != 0xFF) {
+                m_position -= 2;
+                return true;
+            }
+            if (*after == 0xFF)
+                --m_position; // fill byte: the next one may start a marker
+        }
+    }
+
+private:
+    int m_fd;
+    std::array<unsigned char, 64 * 1024> m_buffer{};
+    std::int64_t m_start = 0;
+    std::int64_t m_size = 0;
+    std::int64_t m_position = 0;
+};
+
+struct Segment {
+    unsigned char marker = 0;
+    std::vector<unsigned char> payload; // SOFn and SOS only; other payloads are skipped
+};
+
+// The next segment, past any garbage and fill bytes; nothing at the end of the image.
+std::optional<Segment> readSegment(Reader &reader)
 {
-    unsigned char byte = 0;
-    if (!readAt(fd, offset, &byte, 1) || byte != 0xFF)
+    if (!reader.skipToMarker())
         return std::nullopt;
-    do {
-        ++offset;
-        if (!readAt(fd, offset, &byte, 1))
-            return std::nullopt;
-    } while (byte == 0xFF);
-    ++offset;
-    Segment segment{byte, offset, 0};
-    if (hasNoLength(byte))
+    std::optional<unsigned char> byte = reader.next();
+    while (byte == 0xFF)
+        byte = reader.next();
+    if (!byte || *byte == marker::kEndOfImage)
+        return std::nullopt;
+    Segment segment{*byte, {}};
+    if (isRestart(*byte) || *byte == marker::kTemporary)
         return segment;
-    if (byte == marker::kEndOfImage)
-        return std::nullopt;
     std::array<unsigned char, 2> length{};
-    if (!readAt(fd, offset, length.data(), length.size()))
+    if (!reader.read(length.data(), length.size()))
         return std::nullopt;
-    segment.length = ((length[0] << 8) | length[1]) - 2;
-    if (segment.length < 0)
+    const int size = ((length[0] << 8) | length[1]) - 2;
+    if (size < 0)
         return std::nullopt;
-    segment.payload = offset + 2;
-    offset = segment.payload + segment.length;
+    if (isStartOfFrame(*byte) || *byte == marker::kStartOfScan) {
+        segment.payload.resize(std::size_t(size));
+        if (!reader.read(segment.payload.data(), segment.payload.size()))
+            return std::nullopt;
+    } else {
+        reader.skip(size);
+    }
     return segment;
 }
 
-// Fills in the frame from its SOFn segment; false when it is malformed.
-bool readFrameHeader(int fd, const Segment &sof, JpegFrame &frame,
-                     std::array<Sampling, kMaxComponents> &sampling)
+// Fills in the frame and its components from the SOFn segment; false when it is malformed.
+bool readFrameHeader(const Segment &sof, JpegFrame &frame, std::vector<Component> &components)
 {
-    std::array<unsigned char, 6 + 3 * kMaxComponents> header{};
-    if (sof.length < 6 || !readAt(fd, sof.payload, header.data(), 6))
+    const std::vector<unsigned char> &p = sof.payload;
+    if (p.size() < 6)
         return false;
     frame.startOfFrame = sof.marker;
-    frame.precision = header[0];
-    frame.height = (header[1] << 8) | header[2];
-    frame.width = (header[3] << 8) | header[4];
-    frame.components = header[5];
+    frame.precision = p[0];
+    frame.height = (p[1] << 8) | p[2];
+    frame.width = (p[3] << 8) | p[4];
+    frame.components = p[5];
     frame.progressive = isProgressive(sof.marker);
     if (frame.components < 1 || frame.components > kMaxComponents ||
-        sof.length < 6 + 3 * frame.components ||
-        !readAt(fd, sof.payload + 6, header.data() + 6, std::size_t(3 * frame.components)))
+        p.size() < std::size_t(6 + 3 * frame.components))
         return false;
+    int hMax = 1;
+    int vMax = 1;
     for (int i = 0; i < frame.components; ++i) {
-        const unsigned char factors = header[std::size_t(6 + 3 * i + 1)];
-        sampling[std::size_t(i)] = {std::max(1, factors >> 4), std::max(1, factors & 0x0F)};
+        const unsigned char factors = p[std::size_t(6 + 3 * i + 1)];
+        components.push_back(
+            {p[std::size_t(6 + 3 * i)], std::max(1, factors >> 4), std::max(1, factors & 0x0F), 0});
+        hMax = std::max(hMax, components.back().h);
+        vMax = std::max(vMax, components.back().v);
+    }
+    for (Component &c : components) {
+        c.blocks = ceilDiv(ceilDiv(std::int64_t(frame.width) * c.h, hMax), 8) *
+                   ceilDiv(ceilDiv(std::int64_t(frame.height) * c.v, vMax), 8);
     }
     return true;
 }
 
-// What libjpeg keeps for a picture that arrives in several scans: every 8 x 8 block of every
-// component, 64 coefficients of two bytes each.
-std::int64_t coefficientBytes(const JpegFrame &frame,
-                              const std::array<Sampling, kMaxComponents> &sampling)
+// The blocks a scan covers: every block of each component it names.
+std::int64_t scanBlocks(const Segment &sos, const std::vector<Component> &components)
 {
-    int hMax = 1;
-    int vMax = 1;
-    for (int i = 0; i < frame.components; ++i) {
-        hMax = std::max(hMax, sampling[std::size_t(i)].h);
-        vMax = std::max(vMax, sampling[std::size_t(i)].v);
+    std::int64_t blocks = 0;
+    const std::size_t named = sos.payload.empty() ? 0 : sos.payload[0];
+    for (std::size_t i = 0; i < named && 1 + 2 * i < sos.payload.size(); ++i) {
+        for (const Component &c : components) {
+            if (c.id == sos.payload[1 + 2 * i])
+                blocks += c.blocks;
+        }
     }
-    std::int64_t bytes = 0;
-    for (int i = 0; i < frame.components; ++i) {
-        const Sampling &s = sampling[std::size_t(i)];
-        const std::int64_t blocksWide = ceilDiv(ceilDiv(std::int64_t(frame.width) * s.h, hMax), 8);
-        const std::int64_t blocksHigh = ceilDiv(ceilDiv(std::int64_t(frame.height) * s.v, vMax), 8);
-        bytes += blocksWide * blocksHigh * 64 * 2;
-    }
-    return bytes;
+    return blocks;
 }
 
 } // namespace
@@ -151,35 +205,49 @@ std::int64_t coefficientBytes(const JpegFrame &frame,
 JpegFrame readJpegFrame(int fd)
 {
     JpegFrame frame;
+    Reader reader(fd);
     std::array<unsigned char, 2> start{};
-    if (!readAt(fd, 0, start.data(), start.size()) || start[0] != 0xFF ||
+    if (!reader.read(start.data(), start.size()) || start[0] != 0xFF ||
         start[1] != marker::kStartOfImage)
         return frame;
 
-    std::array<Sampling, kMaxComponents> sampling{};
-    bool haveFrame = false;
-    std::int64_t offset = 2;
-    for (int i = 0; i < kMaxSegments && frame.firstScanComponents == 0; ++i) {
-        const std::optional<Segment> segment = readSegment(fd, offset);
+    // The headers, up to the first scan.
+    std::vector<Component> components;
+    std::optional<Segment> firstScan;
+    for (int i = 0; i < kMaxHeaderSegments && !firstScan; ++i) {
+        std::optional<Segment> segment = readSegment(reader);
         if (!segment)
             return frame;
-        if (isStartOfFrame(segment->marker)) {
-            if (!readFrameHeader(fd, *segment, frame, sampling))
+        if (isStartOfFrame(segment->marker) && components.empty()) {
+            if (!readFrameHeader(*segment, frame, components))
                 return frame;
-            haveFrame = true;
         } else if (segment->marker == marker::kStartOfScan) {
-            unsigned char components = 0;
-            if (!haveFrame || segment->length < 1 || !readAt(fd, segment->payload, &components, 1))
+            if (components.empty() || segment->payload.empty())
                 return frame;
-            frame.firstScanComponents = components;
+            firstScan = std::move(segment);
         }
     }
-    if (frame.firstScanComponents == 0)
+    if (!firstScan)
+        return frame;
+    frame.valid = frame.width > 0 && frame.height > 0;
+    frame.multiScan = frame.progressive || firstScan->payload[0] < frame.components;
+    if (!frame.multiScan)
         return frame;
 
-    frame.valid = frame.width > 0 && frame.height > 0;
-    if (frame.progressive || frame.firstScanComponents < frame.components)
-        frame.bufferedCoefficientBytes = coefficientBytes(frame, sampling);
+    // Libjpeg keeps every coefficient of every block: 64 of two bytes each.
+    for (const Component &c : components)
+        frame.bufferedCoefficientBytes += c.blocks * 64 * 2;
+    frame.scans = 1;
+    frame.scanBlocks = scanBlocks(*firstScan, components);
+    while (frame.scans <= kScanLimit) {
+        const std::optional<Segment> segment = readSegment(reader);
+        if (!segment)
+            break;
+        if (segment->marker == marker::kStartOfScan) {
+            ++frame.scans;
+            frame.scanBlocks += scanBlocks(*segment, components);
+        }
+    }
     return frame;
 }
 

@@ -4,23 +4,32 @@
 
 namespace sheets {
 
-// What a JPEG's header says about the memory its decoder will need, read without decoding.
+// What a JPEG's markers say about the work and memory its decoder will need, read without
+// decoding.
 struct JpegFrame {
     bool valid = false;
     int startOfFrame = 0; // the SOFn marker: 0xC0 baseline, 0xC2 progressive, ...
     int precision = 0;    // bits per sample
     int width = 0;
     int height = 0;
-    bool progressive = false;
     int components = 0;
-    int firstScanComponents = 0;
-    // Bytes of DCT coefficients the decoder buffers for the whole picture when the data comes in
-    // several scans; 0 for a single interleaved scan, which decodes row by row.
+    bool progressive = false;
+    // Whether the data comes in several scans, which the decoder buffers whole.
+    bool multiScan = false;
+    // Bytes of DCT coefficients buffered for the whole picture when multiScan; 0 otherwise.
     std::int64_t bufferedCoefficientBytes = 0;
+    // When multiScan: the scans, counted up to kScanLimit + 1, and how many 8 x 8 blocks they
+    // make the decoder go through in all, whatever size it decodes to.
+    int scans = 0;
+    std::int64_t scanBlocks = 0;
 };
 
-// Reads the markers of the JPEG open as `fd` (from offset 0, leaving the file position alone)
-// up to its first scan.
+// Walking stops here: no real picture comes near it, and the decoder goes through every block
+// of every scan, so a file made of thousands of them would hold the window for a minute.
+inline constexpr int kScanLimit = 100;
+
+// Reads the markers of the JPEG open as `fd` (from offset 0, leaving the file position alone):
+// the headers, and for a multi-scan picture every scan header to the end.
 JpegFrame readJpegFrame(int fd);
 
 } // namespace sheets

@@ -37,6 +37,10 @@ QByteArray imageFormatOf(const QByteArray &head, const QByteArray &tail)
         static constexpr const char *kNetpbm[] = {"pbm", "pgm", "ppm"};
         return kNetpbm[(head[1] - '1') % 3];
     }
+    if (startsWith("\x1F\x8B"))
+        return "svgz"; // the only gzip-packed format Qt's plugins read
+    if (head.trimmed().startsWith('<') && head.contains("<svg"))
+        return "svg";
     // TGA has no signature at its start; version 2 files end with one.
     if (tail == QByteArrayView("TRUEVISION-XFILE.\0", 18))
         return "tga";

@@ -4,6 +4,7 @@
 #include "SheetLocator.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -20,20 +21,30 @@ inline constexpr int kAllocationLimitMiB = 512;
 // explicitly because its default differs between Qt releases.
 void installAllocationLimit();
 
+// What to decode a sheet to.
+struct SheetRequest {
+    QSize size; // the whole picture scaled to this, stretched if need be; empty: its own size
+    QRect clip; // only this part of the scaled picture; null: all of it
+};
+
 struct DecodedSheet {
-    QImage image; // exactly the requested size; null when the sheet could not be shown
+    QImage image; // as requested; null when the sheet could not be shown
     SheetError error = SheetError::None;
     QString reason;   // why not, for the log
     std::string path; // the file read, when one was found
+    QSize fullSize;   // the picture's own size, upright, when its header could be read
 };
 
-// Opens a sheet by bare name and decodes it straight to the requested device pixels. Every call
-// reads the file again; nothing is cached.
+// Opens a sheet by bare name and decodes it straight to the requested pixels. Every call reads
+// the file again; nothing is cached. A file whose decoding would take more memory or time than
+// the limits allow is refused before decoding starts.
 class SheetLoader {
 public:
     explicit SheetLoader(SheetLocator locator = SheetLocator());
 
+    // Decoded to exactly `deviceSize`, as a choice shows it.
     DecodedSheet load(std::string_view name, QSize deviceSize) const;
+    DecodedSheet load(std::string_view name, const SheetRequest &request) const;
 
 private:
     SheetLocator m_locator;

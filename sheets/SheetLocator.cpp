@@ -1,7 +1,7 @@
 #include "SheetLocator.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <optional>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -27,27 +27,23 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
     return true;
 }
 
-// The entry of the open folder `folder` that stands for `name`, if any.
-std::optional<std::string> findEntry(const FileDescriptor &folder, const std::string &name)
+// The entries of the open folder that differ from `name` only in ASCII case, in byte order.
+std::vector<std::string> caseVariants(const FileDescriptor &folder, const std::string &name)
 {
-    struct stat st {};
-    if (::fstatat(folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return name;
-
+    std::vector<std::string> variants;
     // fdopendir takes over the descriptor it is given, so it gets a copy.
     FileDescriptor copy(::dup(folder.get()));
     DIR *dir = copy.isOpen() ? ::fdopendir(copy.get()) : nullptr;
     if (dir == nullptr)
-        return std::nullopt;
+        return variants;
     copy.release();
-    std::optional<std::string> best;
     while (const dirent *d = ::readdir(dir)) {
-        const std::string_view entry = d->d_name;
-        if (equalsIgnoringAsciiCase(entry, name) && (!best || entry < *best))
-            best = std::string(entry);
+        if (d->d_name != name && equalsIgnoringAsciiCase(d->d_name, name))
+            variants.emplace_back(d->d_name);
     }
     ::closedir(dir);
-    return best;
+    std::sort(variants.begin(), variants.end());
+    return variants;
 }
 
 // A name with no directory part: it can only ever stand for an entry of a searched folder.
@@ -61,6 +57,7 @@ SheetError errorOf(int errorNumber)
 {
     switch (errorNumber) {
     case ENOENT:
+    case ENOTDIR:
         return SheetError::Missing;
     case EACCES:
     case EPERM:
@@ -71,6 +68,31 @@ SheetError errorOf(int errorNumber)
     default:
         return SheetError::NotAPicture;
     }
+}
+
+struct Attempt {
+    FileDescriptor file;
+    SheetError error = SheetError::None;
+};
+
+// Opens `entry` of the open folder if it is a regular file. Anything else is refused by looking
+// at it, never opened: a FIFO or a device could block the window or never end. A link that
+// leads nowhere counts as missing.
+Attempt openRegularFile(const FileDescriptor &folder, const std::string &entry)
+{
+    struct stat st {};
+    if (::fstatat(folder.get(), entry.c_str(), &st, 0) != 0)
+        return {{}, errorOf(errno)};
+    if (!S_ISREG(st.st_mode))
+        return {{}, SheetError::NotAFile};
+    FileDescriptor file(
+        ::openat(folder.get(), entry.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.isOpen())
+        return {{}, errorOf(errno)};
+    // It may have been swapped for something else since it was looked at.
+    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {{}, SheetError::NotAFile};
+    return {std::move(file), SheetError::None};
 }
 
 } // namespace
@@ -89,19 +111,25 @@ OpenedSheet SheetLocator::open(std::string_view name) const
         const FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!folder.isOpen())
             continue;
-        const std::optional<std::string> entry = findEntry(folder, wanted);
-        if (!entry)
-            continue;
-        FileDescriptor file(
-            ::openat(folder.get(), entry->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-        const int openErrno = errno;
-        // A dangling link, or a file removed since it was listed, is no sheet: look further.
-        if (!file.isOpen() && openErrno == ENOENT)
-            continue;
-        std::string path = folderPath == "." ? *entry : folderPath + "/" + *entry;
-        if (!file.isOpen())
-            return {{}, errorOf(openErrno), std::move(path)};
-        return {std::move(file), SheetError::None, std::move(path)};
+        auto pathOf = [&](const std::string &entry) {
+            return folderPath == "." ? entry : folderPath + "/" + entry;
+        };
+        // The exact name first, then its case variants: the first that opens is the sheet, and
+        // an entry that cannot be read hides no readable one beside it.
+        Attempt attempt = openRegularFile(folder, wanted);
+        OpenedSheet failure{{}, attempt.error, pathOf(wanted)};
+        if (attempt.file.isOpen())
+            return {std::move(attempt.file), SheetError::None, pathOf(wanted)};
+        for (const std::string &variant : caseVariants(folder, wanted)) {
+            attempt = openRegularFile(folder, variant);
+            if (attempt.file.isOpen())
+                return {std::move(attempt.file), SheetError::None, pathOf(variant)};
+            if (failure.error == SheetError::Missing)
+                failure = {{}, attempt.error, pathOf(variant)};
+        }
+        // A folder that has the sheet but cannot give it ends the search with the reason.
+        if (failure.error != SheetError::Missing)
+            return failure;
     }
     return {{}, SheetError::Missing, {}};
 }

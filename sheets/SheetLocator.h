@@ -23,11 +23,9 @@ public:
     explicit SheetLocator(std::vector<std::string> folders = {"."});
 
     // The first folder holding `name` wins; within a folder an exact name beats one that differs
-    // only in ASCII case, and among those the first in byte order wins. The name is never a path.
-    // The file is opened without blocking, so a FIFO cannot hang the window.
+    // only in ASCII case, and among those the first in byte order wins, skipping any that is not
+    // a readable regular file. The name is never a path. Only regular files are opened.
     OpenedSheet open(std::string_view name) const;
-
-    const std::vector<std::string> &folders() const { return m_folders; }
 
 private:
     std::vector<std::string> m_folders;

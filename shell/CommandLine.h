@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include <optional>
 #include <string>
 
@@ -16,8 +13,9 @@ struct CommandLine {
 
 // Reads the program's arguments (Qt's own, such as -platform or -style, are let through for
 // QApplication). Returns the settings to run with, or the exit code when the program should
-// stop here: 0 after --help or --version, 2 after a bad argument.
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QTextStream &out,
+// stop here: 0 after --help, --help-all or --version, 2 after a bad argument. Arguments are
+// bytes: `out` and `err` must write Latin-1, so that a folder name comes out as it came in.
+std::optional<CommandLine> parseCommandLine(int argc, const char *const argv[], QTextStream &out,
                                             QTextStream &err, int *exitCode);
 
 } // namespace shell

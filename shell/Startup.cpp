@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace shell {
 
 void useEightPointFont()
@@ -20,23 +23,44 @@ void useEightPointFont()
     QApplication::setFont(font);
 }
 
+namespace {
+
+// While the application starts: Qt ends the process with abort(), and a core dump, when no
+// platform can be had. Its own words about the platform are left out; the user gets one line.
+void endIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr,
+                     "%s: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n",
+                     kExecutableName.data());
+        std::_Exit(1);
+    }
+    if (QByteArrayView(context.category).startsWith("qt.qpa"))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
 int runApplication(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(qs(kExecutableName));
     QCoreApplication::setApplicationVersion(qs(kProductVersion));
 
     // Arguments first, so --help and --version work without a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Latin1);
+    err.setEncoding(QStringConverter::Latin1);
     int exitCode = 0;
-    const std::optional<CommandLine> commandLine = parseCommandLine(arguments, out, err, &exitCode);
+    const std::optional<CommandLine> commandLine =
+        parseCommandLine(argc, argv, out, err, &exitCode);
     if (!commandLine)
         return exitCode;
 
+    qInstallMessageHandler(endIfNoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     useEightPointFont();
     sheets::installAllocationLimit();
     // No display name: Qt would append it to the window title.

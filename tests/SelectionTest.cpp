@@ -77,18 +77,22 @@ TEST(Selection, EmptiesTheClearingSetThenLoadsTheChosenSheet)
 // no row loads nothing and says nothing.
 TEST(Selection, FailureShowsOneMessageAndKeepsThePicture)
 {
-    const std::tuple<const char *, int, bool, const char *> cases[] = {
-        {"missing", 0, false, "load airtower.qpk, ERROR open file. Reason: The file is missing!, "},
-        {"thrown", 0, true,
+    const std::tuple<const char *, int, preview::ErrorNumber, const char *> cases[] = {
+        {"missing", 0, preview::kErrFileNotFound,
+         "load airtower.qpk, ERROR open file. Reason: The file is missing!, "},
+        {"not ours", 0, preview::kErrPermissionDenied,
+         "load airtower.qpk, ERROR open file. Reason: No permission to read the file!, "},
+        {"thrown", 0, -1,
          "load airtower.qpk, ERROR open file. Reason: The file is not a readable picture!, "},
-        {"no row", -1, false, ""},
-        {"no row", 68, false, ""},
+        {"no row", -1, 0, ""},
+        {"no row", 68, 0, ""},
     };
-    for (const auto &[what, index, throws, log] : cases) {
+    for (const auto &[what, index, error, log] : cases) {
         SCOPED_TRACE(what);
         RecordingRuntime rt;
         rt.index = index;
-        rt.throwWhileLoading = throws;
+        rt.files["airtower.qpk"] = error;
+        rt.throwWhileLoading = error == -1;
         preview::runSelection(rt, 1);
         EXPECT_EQ(rt.log.substr(rt.log.find("index 1, ") + 9), log);
         EXPECT_EQ(rt.shown, "nothing");

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 
+#include <zlib.h>
+
 namespace testing_support {
 
 inline QByteArray encoded(QColor colour, const char *format, QSize size = QSize(48, 32))
@@ -66,6 +68,22 @@ inline QByteArray bmpHeaderOnly(int width, int height)
     for (int v : {width, height})
         bmp.append(char(v)).append(char(v >> 8)).append(char(v >> 16)).append(char(v >> 24));
     return bmp + QByteArray("\x01\0\x20\0", 4) + QByteArray(24, '\0');
+}
+
+// `bytes` packed as gzip, as .svgz files are.
+inline QByteArray gzip(const QByteArray &bytes)
+{
+    z_stream stream{};
+    QByteArray packed(bytes.size() + 64, Qt::Uninitialized);
+    deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(packed.data());
+    stream.avail_out = uInt(packed.size());
+    deflate(&stream, Z_FINISH);
+    packed.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return packed;
 }
 
 } // namespace testing_support

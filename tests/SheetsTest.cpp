@@ -1,15 +1,21 @@
 #include "SheetFiles.h"
 
+#include "Catalogue.h"
 #include "SheetFolders.h"
 #include "SheetLoader.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fstream>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,6 +97,8 @@ TEST_F(SheetsTest, FindsTheSheetByItsBareName)
         {{"a/sub/x.qpk", "a/secret.qpk"}, "sub/x.qpk", "missing"}, // a name is never a path
         {{"a/secret.qpk"}, "../a/secret.qpk", "missing"},
         {{"a/ghost.qpk->nowhere", "c/ghost.qpk"}, "ghost.qpk", "c/ghost.qpk"},
+        {{"a/ghost.qpk->nowhere", "a/GHOST.qpk"}, "ghost.qpk", "a/GHOST.qpk"}, // not hidden
+        {{"a/d1.qpk/", "a/D1.qpk", "b/d1.qpk"}, "d1.qpk", "a/D1.qpk"},
         {{"a/d1.qpk|"}, "d1.qpk", "not a file"}, // opened without waiting for a writer
         {{"a/d1.qpk->/dev/zero"}, "d1.qpk", "not a file"},
         {{"a/d1.qpk/"}, "d1.qpk", "not a file"},
@@ -118,6 +126,12 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
     tga[2] = 2, tga[12] = 2, tga[14] = 2, tga[16] = 24, tga[17] = 0x20;
     tga += QByteArray(4, '\x7F').repeated(3) + QByteArray(8, '\0') + "TRUEVISION-XFILE.";
     tga += '\0';
+    QByteArray scans = flatJpeg(4000, 3000, true);
+    for (int i = 0; i < 150; ++i) // each goes over every block of the picture
+        scans += QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00\x00\x00", 12);
+    const QString svg = "<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1' "
+                        "viewBox='0 0 4 4'><rect width='4' height='4' fill='red'/>%2</svg>";
+    const QString shapes = QString("<rect width='1' height='1' fill='red'/>").repeated(20000);
     struct Case {
         const char *what;
         QByteArray bytes;
@@ -142,6 +156,11 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
          flatJpeg(20000, 15000, true),
          {},
          SheetError::TooLarge},
+        {"JPEG of 4000 x 3000 in 150 scans", scans, {}, SheetError::TooLarge},
+        {"SVG declaring 100000 x 100000", svg.arg(100000).arg("").toUtf8(), Qt::red,
+         SheetError::None},
+        {"packed SVG", gzip(svg.arg(40).arg("").toUtf8()), Qt::red, SheetError::None},
+        {"SVG of 20000 shapes", svg.arg(40).arg(shapes).toUtf8(), {}, SheetError::TooLarge},
     };
     ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::blue, "png")));
     for (const Case &c : cases) {
@@ -160,6 +179,28 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
         }
         EXPECT_FALSE(loader().load("good.qpk", kBox).image.isNull());
     }
+}
+
+// Stored red on the left and blue on the right, and tagged (EXIF orientation 6) to be turned a
+// quarter clockwise: upright, red stands above blue.
+TEST_F(SheetsTest, TurnedPictureShowsUpright)
+{
+    QImage stored(60, 40, QImage::Format_RGB32);
+    stored.fill(Qt::blue);
+    QPainter(&stored).fillRect(0, 0, 30, 40, Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "jpeg"));
+    jpeg.insert(
+        2, QByteArray("\xFF\xE1\x00\x22"
+                      "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
+                      36));
+    ASSERT_TRUE(writeBytes(path("a/s.qpk"), jpeg));
+    const DecodedSheet s = loader().load("s.qpk", kBox);
+    EXPECT_EQ(s.fullSize, QSize(40, 60));
+    ASSERT_EQ(s.image.size(), kBox);
+    EXPECT_GT(qRed(s.image.pixel(300, 60)), 200);
+    EXPECT_GT(qBlue(s.image.pixel(100, 245)), 200);
 }
 
 TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
@@ -192,6 +233,59 @@ TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// Thousands of loads over every sheet of the catalogue while another process keeps rewriting,
+// truncating and removing the files; PROPSCOPE_SOAK_LOADS sets how many (default 2000). Each
+// either shows or is refused, and memory stays flat.
+TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
+{
+    const int loads = std::max(2000, qEnvironmentVariableIntValue("PROPSCOPE_SOAK_LOADS"));
+    std::vector<std::string> names, paths;
+    for (const catalogue::Category &c : catalogue::kCategories)
+        for (const catalogue::Entry &e : c.entries) {
+            names.emplace_back(e.sheet);
+            paths.push_back(path("a/" + QString::fromStdString(names.back())).toStdString());
+        }
+    const QByteArray kinds[] = {encoded(Qt::red, "png", {240, 180}),
+                                encoded(Qt::green, "jpeg", {240, 180}), "not a picture"};
+    const pid_t churner = ::fork(); // only system calls there, as in a child of a threaded parent
+    if (churner == 0) {
+        for (unsigned i = 1;; i = i * 1103515245u + 12345u) {
+            const char *file = paths[(i >> 8) % paths.size()].c_str();
+            const QByteArray &bytes = kinds[(i >> 16) % 3];
+            const unsigned change = (i >> 4) % 4; // rewrite in place (half the time), cut, remove
+            const int fd = change > 1 ? ::open(file, O_WRONLY | O_CREAT | O_TRUNC, 0644) : -1;
+            if (fd >= 0 && ::write(fd, bytes.constData(), std::size_t(bytes.size())) >= 0)
+                ::close(fd);
+            (void)(change == 1   ? ::truncate(file, off_t(i % 300))
+                   : change == 0 ? ::unlink(file)
+                                 : 0);
+            ::usleep(200);
+        }
+    }
+    auto residentKiB = [] {
+        long size = 0, resident = 0;
+        std::ifstream("/proc/self/statm") >> size >> resident;
+        return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+    };
+    int shown = 0, refused = 0, wrong = 0;
+    long warm = 0;
+    for (int i = 0; i < loads; ++i) {
+        const DecodedSheet s = loader().load(names[std::size_t(i * 37) % names.size()], kBox);
+        (s.error == SheetError::None ? (s.image.size() == kBox ? shown : wrong)
+                                     : (s.image.isNull() ? refused : wrong)) += 1;
+        warm = i == loads / 4 ? residentKiB() : warm;
+    }
+    const long growth = residentKiB() - warm;
+    ::kill(churner, SIGKILL);
+    ::waitpid(churner, nullptr, 0);
+    std::printf("  %d loads: %d shown, %d refused; memory grew %ld KiB\n", loads, shown, refused,
+                growth);
+    EXPECT_TRUE(wrong == 0 && shown > 0 && refused > 0);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(growth, 2048); // AddressSanitizer holds freed memory back on purpose
+#endif
 }
 
 TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)

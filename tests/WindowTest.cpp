@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCompleter>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -192,27 +193,27 @@ TEST_F(WindowTest, ArrowKeyChoiceShowsTheSheetAsItIsNowAndEmptiesTheOtherLists)
 
 TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
 {
-    struct Case {
-        int index; // in Buildings
-        const char *file;
-        QByteArray bytes; // empty: no file at all
-        const char *box;
+    const std::tuple<int, const char *, QByteArray, const char *> cases[] = {
+        {0, "airtower.qpk", {}, "The file is missing!"}, // no file at all
+        {1, "armory.qpk", "not a picture", "The file is not a readable picture!"},
+        {2, "barracks.qpk", testing_support::bmpHeaderOnly(12000, 12000),
+         "The picture is too large to show!"},
+        {5, "beruit.qpk/", {}, "It is a folder, pipe or device, not a file!"},
     };
-    const Case cases[] = {
-        {0, "airtower.qpk", {}, "Vorrin Propscope: ERROR open file. Reason: The file is missing!"},
-        {1, "armory.qpk", "not a picture",
-         "Vorrin Propscope: ERROR open file. Reason: The file is not a readable picture!"},
-    };
-    sheet("beruit.qpk", Qt::green);
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.file);
-        ASSERT_TRUE(c.bytes.isEmpty() || writeBytes(folder.filePath(c.file), c.bytes));
-        form->chooseEntry(1, 4);
+    sheet("ghost.qpk", Qt::green);
+    for (const auto &[index, file, bytes, reason] : cases) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(bytes.isEmpty() || writeBytes(folder.filePath(file), bytes));
+        if (QString(file).endsWith('/')) {
+            ASSERT_TRUE(QDir(folder.path()).mkdir(file));
+        }
+        form->chooseEntry(1, 27);
         boxes.clear();
-        form->chooseEntry(1, c.index);
-        EXPECT_EQ(boxes, QStringList{c.box});
+        form->chooseEntry(1, index);
+        EXPECT_EQ(boxes,
+                  QStringList{"Vorrin Propscope: ERROR open file. Reason: " + QString(reason)});
         EXPECT_EQ(shown(), QColor(Qt::green));
-        EXPECT_EQ(list(1)->currentIndex(), c.index); // the choice itself stands
+        EXPECT_EQ(list(1)->currentIndex(), index); // the choice itself stands
     }
 }
 

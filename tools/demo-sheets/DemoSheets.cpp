@@ -2,18 +2,20 @@
 
 #include "Catalogue.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTemporaryFile>
 
 #include <array>
 
+#include <cctype>
+#include <cerrno>
+
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace demosheets {
@@ -50,14 +52,71 @@ Scheme schemeOf(int category)
     return {QColor(s[0], s[1], s[2]), QColor(s[3], s[4], s[5]), QColor(s[6], s[7], s[8])};
 }
 
-bool holdsSheets(const QString &folder)
+bool endsWithQpk(std::string_view name)
 {
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        if (it.next().endsWith(QStringLiteral(".qpk"), Qt::CaseInsensitive))
-            return true;
+    if (name.size() < 4)
+        return false;
+    const std::string_view end = name.substr(name.size() - 4);
+    return end[0] == '.' && std::tolower(end[1]) == 'q' && std::tolower(end[2]) == 'p' &&
+           std::tolower(end[3]) == 'k';
+}
+
+bool holdsSheets(const std::string &folder)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return false;
+    bool found = false;
+    while (const dirent *d = ::readdir(dir))
+        found = found || endsWithQpk(d->d_name);
+    ::closedir(dir);
+    return found;
+}
+
+// mkdir -p, on the bytes of the path.
+bool makeFolder(const std::string &folder)
+{
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
     }
-    return false;
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(image);
+    return bytes;
+}
+
+// Writes `bytes` aside, then links them in under `target`: a file already there is never
+// replaced. The file gets the usual mode (0644 under umask 022), not a temporary file's 0600,
+// so that sheets an administrator writes into a shared folder can be read by everyone.
+enum class Written { Yes, AlreadyThere, Failed };
+Written writeNew(const std::string &folder, const std::string &target, const QByteArray &bytes)
+{
+    std::string temporary = folder + "/.demo-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return Written::Failed;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const bool written = ::fchmod(fd, 0666 & ~mask) == 0 &&
+                         ::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size();
+    ::close(fd);
+    const int linked = written ? ::link(temporary.c_str(), target.c_str()) : -1;
+    const int linkErrno = errno;
+    ::unlink(temporary.c_str());
+    if (linked == 0)
+        return Written::Yes;
+    return written && linkErrno == EEXIST ? Written::AlreadyThere : Written::Failed;
 }
 
 } // namespace
@@ -144,12 +203,11 @@ QImage drawSheet(const SheetPlan &sheet)
     return image;
 }
 
-FillResult fillFolder(const QString &folder, bool onlyIfEmpty)
+FillResult fillFolder(const std::string &folder, bool onlyIfEmpty)
 {
     FillResult result;
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        result.error = QStringLiteral("cannot make the folder %1").arg(folder);
+    if (!makeFolder(folder)) {
+        result.error = QStringLiteral("cannot make the folder: ") + qt_error_string(errno);
         return result;
     }
     if (onlyIfEmpty && holdsSheets(folder)) {
@@ -157,23 +215,17 @@ FillResult fillFolder(const QString &folder, bool onlyIfEmpty)
         return result;
     }
     for (const SheetPlan &sheet : allSheets()) {
-        const QString target = dir.filePath(qs(sheet.name));
-        // Written aside, then linked in under its name: a file that is there is never replaced.
-        QTemporaryFile temporary(dir.filePath(QStringLiteral(".demo-XXXXXX")));
-        if (!temporary.open()) {
-            result.error = temporary.errorString();
-            return result;
-        }
-        QImageWriter writer(&temporary, "png");
-        if (!writer.write(drawSheet(sheet)) || !temporary.flush()) {
-            result.error = QStringLiteral("%1: %2").arg(target, writer.errorString());
-            return result;
-        }
-        if (::link(QFile::encodeName(temporary.fileName()).constData(),
-                   QFile::encodeName(target).constData()) == 0)
+        switch (writeNew(folder, folder + "/" + std::string(sheet.name), png(drawSheet(sheet)))) {
+        case Written::Yes:
             ++result.written;
-        else
+            break;
+        case Written::AlreadyThere:
             ++result.kept;
+            break;
+        case Written::Failed:
+            result.error = qs(sheet.name) + QStringLiteral(": ") + qt_error_string(errno);
+            return result;
+        }
     }
     return result;
 }

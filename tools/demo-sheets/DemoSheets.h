@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,8 +35,8 @@ struct FillResult {
     QString error;
 };
 
-// Writes the demo sheets into `folder` (made if missing). An existing file is never replaced;
-// with `onlyIfEmpty`, a folder that already holds any .qpk file is left entirely alone.
-FillResult fillFolder(const QString &folder, bool onlyIfEmpty);
+// Writes the demo sheets into `folder` (bytes; made if missing). An existing file is never
+// replaced; with `onlyIfEmpty`, a folder that already holds any .qpk file is left alone.
+FillResult fillFolder(const std::string &folder, bool onlyIfEmpty);
 
 } // namespace demosheets

@@ -3,21 +3,25 @@
 
 #include "SheetFolders.h"
 
-#include <QFile>
-
 #include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
 
+namespace {
+
+constexpr const char *kProgram = "tesselbox-demo-sheets";
+
+// Text made of argument bytes, given back byte for byte.
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLatin1().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // Drawing needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tesselbox"));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes a demo picture sheet for every catalogue sheet into FOLDER (by default the user's "
@@ -28,25 +32,39 @@ int main(int argc, char *argv[])
     parser.addOption(ifEmpty);
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Where to write."),
                                  QStringLiteral("[FOLDER]"));
-    parser.process(app);
-
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1) {
-        std::fprintf(stderr, "tesselbox-demo-sheets: one folder at most\n");
+    // Parsed before Qt starts, as Latin-1 so that a folder name that is not UTF-8 keeps its bytes.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLatin1(argv[i]);
+    const QString help =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(kProgram));
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        const QString error = parser.errorText().isEmpty() ? QStringLiteral("one folder at most")
+                                                           : parser.errorText();
+        print(stderr, QLatin1String(kProgram) + QStringLiteral(": ") + error + "\n\n" + help);
         return 2;
     }
-    const QString folder = positional.isEmpty()
-                               ? QFile::decodeName(sheets::userSheetFolder().c_str())
-                               : positional.first();
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        print(stdout, help);
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const std::string folder = positional.isEmpty() ? sheets::userSheetFolder()
+                                                    : positional.first().toLatin1().toStdString();
+
+    // Drawing needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const demosheets::FillResult result = demosheets::fillFolder(folder, parser.isSet(ifEmpty));
     if (!result.error.isEmpty()) {
-        std::fprintf(stderr, "tesselbox-demo-sheets: %s\n", qPrintable(result.error));
+        std::fprintf(stderr, "%s: %s: %s\n", kProgram, folder.c_str(), qPrintable(result.error));
         return 1;
     }
     if (result.skipped)
-        std::printf("%s already holds sheets; nothing written.\n", qPrintable(folder));
+        std::printf("%s already holds sheets; nothing written.\n", folder.c_str());
     else
         std::printf("%d demo sheets written to %s (%d already there).\n", result.written,
-                    qPrintable(folder), result.kept);
+                    folder.c_str(), result.kept);
     return 0;
 }
