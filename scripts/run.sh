@@ -10,9 +10,8 @@ bash scripts/install-deps.sh run
 cmake -S . -B build -G Ninja
 cmake --build build --target tesselbox tesselbox-demo-sheets
 
-# A first run has no sheets yet: fill the user's sheet folder with demo pictures, but only when
-# it holds no sheets at all.
-build/tesselbox-demo-sheets --if-empty
-
 cd "$here"
+# A first run has no sheets yet: demo pictures, in a folder of their own that is searched after
+# every real one, but only when no real sheet folder holds any sheet.
+"$root/build/tesselbox-demo-sheets" --if-no-sheets
 exec "$root/build/tesselbox" "$@"

@@ -12,6 +12,7 @@ namespace sheets {
 namespace {
 
 constexpr std::string_view kSheetsBelowData = "/tesselbox/sheets";
+constexpr std::string_view kDemoSheetsBelowData = "/tesselbox/demo-sheets";
 
 // Read as bytes rather than through QStandardPaths, which decodes them as UTF-8 and so loses
 // every folder whose name is not.
@@ -64,7 +65,19 @@ std::string userSheetFolder()
     return userDataFolder() + std::string(kSheetsBelowData);
 }
 
+std::string demoSheetFolder()
+{
+    return userDataFolder() + std::string(kDemoSheetsBelowData);
+}
+
 std::vector<std::string> sheetFolders(const std::string &extraFolder)
+{
+    std::vector<std::string> folders = realSheetFolders(extraFolder);
+    folders.push_back(demoSheetFolder());
+    return folders;
+}
+
+std::vector<std::string> realSheetFolders(const std::string &extraFolder)
 {
     std::vector<std::string> candidates{"."};
     if (!extraFolder.empty())

@@ -36,6 +36,15 @@ constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHan
     &Form1::Combo5_Click, &Form1::Combo6_Click, &Form1::Combo7_Click,
 };
 
+// A picture built into the program, read as the format it is: left to recognise it, Qt loads
+// every image plugin there is, which costs more than all the rest of starting up.
+QImage builtInPicture(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 bool takesFocus(ControlKind kind)
 {
     return kind == ControlKind::List || kind == ControlKind::Button;
@@ -276,9 +285,10 @@ const QPixmap &Form1::artwork()
     if (m_artwork.isNull() ||
         !qFuzzyCompare(m_artwork.devicePixelRatio(), dpr >= 1.5 ? 2.0 : 1.0)) {
         const bool dense = dpr >= 1.5;
-        QImageReader reader(dense ? QStringLiteral(":/propscope/background@2x.jpg")
-                                  : QStringLiteral(":/propscope/background.jpg"));
-        m_artwork = QPixmap::fromImage(reader.read());
+        m_artwork = QPixmap::fromImage(
+            builtInPicture(dense ? QStringLiteral(":/propscope/background@2x.jpg")
+                                 : QStringLiteral(":/propscope/background.jpg"),
+                           "jpeg"));
         m_artwork.setDevicePixelRatio(dense ? 2.0 : 1.0);
     }
     return m_artwork;
@@ -286,13 +296,13 @@ const QPixmap &Form1::artwork()
 
 void Form1::showEvent(QShowEvent *event)
 {
-    // Decoding the icons costs as much as building the whole window, so it waits for the first
-    // showing. The larger sizes keep docks and dense screens sharp.
+    // Decoded at the first showing, not while building the window. The larger sizes keep docks
+    // and dense screens sharp.
     if (!testAttribute(Qt::WA_SetWindowIcon)) {
-        QIcon icon(QStringLiteral(":/propscope/tesselbox.ico"));
-        for (int size : {64, 128, 256})
-            icon.addFile(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size),
-                         QSize(size, size));
+        QIcon icon;
+        for (int size : {16, 32, 64, 128})
+            icon.addPixmap(QPixmap::fromImage(
+                builtInPicture(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size), "png")));
         setWindowIcon(icon);
     }
     QWidget::showEvent(event);

@@ -27,6 +27,10 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"mkdir caf\\351 && $P --sheets caf\\351", 1, noDisplay},
         {"$D d\\351mo && stat -c %a d\\351mo/ghost.qpk", 0,
          "119 demo sheets written to d\u00e9mo (0 already there).\n644\n"},
+        // Demo sheets only where no real folder holds a sheet, in their own folder.
+        {"touch spy.qpk && $D --if-no-sheets", 0, ". already holds sheets; no demo sheets"},
+        {"rm spy.qpk && $D --if-no-sheets && ls $XDG_DATA_HOME/tesselbox/demo-sheets | wc -l", 0,
+         "/tesselbox/demo-sheets (0 already there).\n119\n"},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -34,6 +38,8 @@ TEST(CommandLine, AnswersWithoutADisplay)
     environment.insert("P", PROPSCOPE_PROGRAM);
     environment.insert("D", PROPSCOPE_DEMO_SHEETS);
     QTemporaryDir folder;
+    environment.insert("XDG_DATA_HOME", folder.filePath("data"));
+    environment.insert("XDG_DATA_DIRS", folder.filePath("system"));
     for (const Case &c : cases) {
         SCOPED_TRACE(c.command.toStdString());
         QProcess shell;

@@ -28,10 +28,6 @@ mkdir -p "$HOME" "$work/sheets" && install -d -m 700 "$XDG_RUNTIME_DIR"
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install: $(cat "$work/install.log")"
-id=org.vorrin.Propscope
-desktop-file-validate "$prefix/share/applications/$id.desktop" >&2 || fail "desktop-file-validate"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
-    fail "appstreamcli: $(cat "$work/as.log")"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!

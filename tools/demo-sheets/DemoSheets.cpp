@@ -61,6 +61,8 @@ bool endsWithQpk(std::string_view name)
            std::tolower(end[3]) == 'k';
 }
 
+} // namespace
+
 bool holdsSheets(const std::string &folder)
 {
     DIR *dir = ::opendir(folder.c_str());
@@ -72,6 +74,8 @@ bool holdsSheets(const std::string &folder)
     ::closedir(dir);
     return found;
 }
+
+namespace {
 
 // mkdir -p, on the bytes of the path.
 bool makeFolder(const std::string &folder)
@@ -177,7 +181,8 @@ QImage drawSheet(const SheetPlan &sheet)
     p.drawLine(margin, 148, kSheetWidth - margin, 148);
 
     // The entries, as large as the longest list allows.
-    const QRect listArea(margin, 168, kSheetWidth - 2 * margin, kSheetHeight - 168 - 32);
+    const int banner = 64;
+    const QRect listArea(margin, 168, kSheetWidth - 2 * margin, kSheetHeight - 168 - banner - 24);
     const int lineHeight =
         std::min(58, listArea.height() / std::max<int>(1, int(sheet.texts.size())));
     QFont entry(QStringLiteral("DejaVu Sans"));
@@ -200,18 +205,22 @@ QImage drawSheet(const SheetPlan &sheet)
                    Qt::AlignLeft | Qt::AlignVCenter, text);
         y += lineHeight;
     }
+
+    // Said plainly, so a demo is never taken for the game's own picture.
+    p.fillRect(QRect(0, kSheetHeight - banner, kSheetWidth, banner), QColor(0, 0, 0, 150));
+    title.setPixelSize(34);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, kSheetHeight - banner, kSheetWidth, banner), Qt::AlignCenter,
+               QStringLiteral("DEMO \u2014 not the game\u2019s picture"));
     return image;
 }
 
-FillResult fillFolder(const std::string &folder, bool onlyIfEmpty)
+FillResult fillFolder(const std::string &folder)
 {
     FillResult result;
     if (!makeFolder(folder)) {
         result.error = QStringLiteral("cannot make the folder: ") + qt_error_string(errno);
-        return result;
-    }
-    if (onlyIfEmpty && holdsSheets(folder)) {
-        result.skipped = true;
         return result;
     }
     for (const SheetPlan &sheet : allSheets()) {

@@ -30,13 +30,15 @@ QImage drawSheet(const SheetPlan &sheet);
 
 struct FillResult {
     int written = 0;
-    int kept = 0;         // already there, left alone
-    bool skipped = false; // --if-empty and the folder already held sheets
+    int kept = 0; // already there, left alone
     QString error;
 };
 
 // Writes the demo sheets into `folder` (bytes; made if missing). An existing file is never
-// replaced; with `onlyIfEmpty`, a folder that already holds any .qpk file is left alone.
-FillResult fillFolder(const std::string &folder, bool onlyIfEmpty);
+// replaced.
+FillResult fillFolder(const std::string &folder);
+
+// Whether `folder` holds any sheet (a .qpk file, in any case).
+bool holdsSheets(const std::string &folder);
 
 } // namespace demosheets

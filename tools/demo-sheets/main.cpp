@@ -24,12 +24,14 @@ int main(int argc, char *argv[])
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Writes a demo picture sheet for every catalogue sheet into FOLDER (by default the user's "
-        "sheet folder). Existing files are never replaced."));
+        "Writes a demo picture sheet for every catalogue sheet into FOLDER, by default the demo "
+        "folder that tesselbox searches after all others. Existing files are never replaced."));
     parser.addHelpOption();
-    const QCommandLineOption ifEmpty(QStringLiteral("if-empty"),
-                                     QStringLiteral("Do nothing if FOLDER holds any .qpk file."));
-    parser.addOption(ifEmpty);
+    const QCommandLineOption ifNoSheets(
+        QStringLiteral("if-no-sheets"),
+        QStringLiteral("Do nothing if FOLDER, or any folder tesselbox would search from here for "
+                       "real sheets, holds a .qpk file."));
+    parser.addOption(ifNoSheets);
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("Where to write."),
                                  QStringLiteral("[FOLDER]"));
     // Parsed before Qt starts, as Latin-1 so that a folder name that is not UTF-8 keeps its bytes.
@@ -49,22 +51,29 @@ int main(int argc, char *argv[])
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
-    const std::string folder = positional.isEmpty() ? sheets::userSheetFolder()
+    const std::string folder = positional.isEmpty() ? sheets::demoSheetFolder()
                                                     : positional.first().toLatin1().toStdString();
+    if (parser.isSet(ifNoSheets)) {
+        std::vector<std::string> searched = sheets::realSheetFolders();
+        searched.push_back(folder);
+        for (const std::string &f : searched) {
+            if (demosheets::holdsSheets(f)) {
+                std::printf("%s already holds sheets; no demo sheets written.\n", f.c_str());
+                return 0;
+            }
+        }
+    }
 
     // Drawing needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const demosheets::FillResult result = demosheets::fillFolder(folder, parser.isSet(ifEmpty));
+    const demosheets::FillResult result = demosheets::fillFolder(folder);
     if (!result.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s: %s\n", kProgram, folder.c_str(), qPrintable(result.error));
         return 1;
     }
-    if (result.skipped)
-        std::printf("%s already holds sheets; nothing written.\n", folder.c_str());
-    else
-        std::printf("%d demo sheets written to %s (%d already there).\n", result.written,
-                    folder.c_str(), result.kept);
+    std::printf("%d demo sheets written to %s (%d already there).\n", result.written,
+                folder.c_str(), result.kept);
     return 0;
 }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and checks it as a distribution would: lintian
+# (pedantic, with informational tags), hardening-check on both programs, the desktop files'
+# validators, its dependencies, and the packaged program answering --version.
+# Usage: package.sh BUILD_FOLDER
+set -uo pipefail
+build=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+(cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || fail "cpack: $(cat "$work/cpack.log")"
+deb=$(ls "$work"/propscope_*.deb)
+lintian -I --pedantic --allow-root "$deb" >"$work/lintian.log" 2>&1
+[[ ! -s $work/lintian.log ]] || fail "lintian: $(cat "$work/lintian.log")"
+
+dpkg-deb -x "$deb" "$work/root"
+# Debian 12's own C start files carry no control-flow marks, so no program linked there can.
+for program in tesselbox tesselbox-demo-sheets; do
+    hardening-check --nocfprotection "$work/root/usr/bin/$program" >"$work/hardening.log" ||
+        fail "hardening-check: $(cat "$work/hardening.log")"
+done
+id=org.vorrin.Propscope
+desktop-file-validate "$work/root/usr/share/applications/$id.desktop" >&2 || fail "desktop-file-validate"
+appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+    >"$work/as.log" 2>&1 || fail "appstreamcli: $(cat "$work/as.log")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in libqt6widgets6 qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6; do
+    [[ $depends == *"$dep"* ]] || fail "the package does not depend on $dep: $depends"
+done
+version=$("$work/root/usr/bin/tesselbox" --version)
+[[ $version == "Vorrin Propscope 1.02" ]] || fail "the packaged tesselbox --version says '$version'"
+echo "package: ok ($(du -k "$deb" | cut -f1) KiB; Depends: $depends)"
