@@ -75,7 +75,8 @@ qint64 jpegDecodeBytes(QSize full, QSize target)
 }
 
 // Whether decoding a raster picture of `full` pixels to `target` stays within the limits.
-Refusal checkRaster(QSize full, QSize target, const QByteArray &format, int fd, qint64 bytes)
+Refusal checkRaster(QSize full, QSize target, bool clipped, const QByteArray &format, int fd,
+                    qint64 bytes)
 {
     if (format != "jpeg") {
         const qint64 pixels = qint64(full.width()) * full.height();
@@ -89,7 +90,9 @@ Refusal checkRaster(QSize full, QSize target, const QByteArray &format, int fd, 
     if (!frame.valid)
         return {SheetError::NotAPicture, QStringLiteral("damaged JPEG headers")};
     const QString size = QStringLiteral("%1 x %2 pixels").arg(frame.width).arg(frame.height);
-    if (jpegDecodeBytes(QSize(frame.width, frame.height), target) > kAllocationLimitBytes)
+    // Asked for a part, libjpeg decodes row by row and keeps only that part.
+    if (!clipped &&
+        jpegDecodeBytes(QSize(frame.width, frame.height), target) > kAllocationLimitBytes)
         return tooLarge(size);
     if (bytes > kMaxJpegBytes)
         return tooLarge(QStringLiteral("%1 bytes").arg(bytes));
@@ -205,7 +208,10 @@ DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &reques
     const QImageIOHandler::Transformations turn = reader.transformation();
     const QSize stored = reader.size();
     result.fullSize = storedSize(turn, stored);
-    const QSize target = request.size.isEmpty() ? result.fullSize : request.size;
+    QSize target = request.size.isEmpty() ? result.fullSize : request.size;
+    if (request.within && result.fullSize.isValid())
+        target = result.fullSize.boundedTo(result.fullSize.scaled(target, Qt::KeepAspectRatio))
+                     .expandedTo(QSize(1, 1));
     const QRect clip = request.clip.isNull() ? QRect(QPoint(), target) : request.clip;
     if (clip.isEmpty() ||
         qint64(clip.width()) * clip.height() * kBytesPerPixel > kAllocationLimitBytes)
@@ -213,7 +219,8 @@ DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &reques
             QStringLiteral("%1 x %2 pixels asked for").arg(clip.width()).arg(clip.height())));
     // A vector picture is drawn at the size asked for, whatever size it declares.
     if (!vector.isOpen()) {
-        const Refusal refusal = checkRaster(stored, target, format, opened.file.get(), file.size());
+        const Refusal refusal = checkRaster(stored, target, !request.clip.isNull(), format,
+                                            opened.file.get(), file.size());
         if (refusal.error != SheetError::None)
             return refuse(refusal);
     }

@@ -25,6 +25,9 @@ void installAllocationLimit();
 struct SheetRequest {
     QSize size; // the whole picture scaled to this, stretched if need be; empty: its own size
     QRect clip; // only this part of the scaled picture; null: all of it
+    // `size` is a bound instead: as large as fits in it with the picture's own proportions, but
+    // never larger than the picture.
+    bool within = false;
 };
 
 struct DecodedSheet {

@@ -7,6 +7,7 @@
 #include "PictureBox.h"
 #include "QtText.h"
 #include "Selection.h"
+#include "SheetActions.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -77,7 +78,7 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
 
 Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     : QWidget(parent)
-    , m_runtime(*this, std::move(loader))
+    , m_runtime(*this, loader)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
@@ -93,6 +94,7 @@ Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     nameListsByTheirLabels();
     setFocusOrder();
     connectHandlers();
+    m_actions = new SheetActions(m_image, std::move(loader), m_runtime);
     list(1)->setFocus();
 }
 
@@ -217,7 +219,11 @@ void Form1::Form_Load()
 void Form1::listClicked(int number)
 {
     try {
+        const QString entry = list(number)->currentText();
+        m_actions->choosing(entry);
         preview::runSelection(m_runtime, number);
+        if (const auto sheet = catalogue::sheetFor(number, list(number)->currentIndex()))
+            m_actions->chosen(std::string(*sheet), entry);
     } catch (const std::exception &e) {
         qWarning("Choice in Combo%d failed: %s", number, e.what());
     } catch (...) {

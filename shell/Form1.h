@@ -14,6 +14,7 @@ namespace shell {
 class CatalogueList;
 class FindPopup;
 class PictureBox;
+class SheetActions;
 
 // The main window: seven labelled lists, the picture box and two buttons on the artwork.
 class Form1 : public QWidget {
@@ -39,6 +40,7 @@ public:
     CatalogueList *list(int number) const;
     PictureBox *image() const { return m_image; }
     FindPopup *findPopup() const { return m_find; }
+    SheetActions *sheetActions() const { return m_actions; }
 
     // Chooses entry `index` of list `number` as if the user had picked it there.
     void chooseEntry(int number, int index);
@@ -65,6 +67,7 @@ private:
     std::array<CatalogueList *, catalogue::kCategoryCount> m_lists{};
     PictureBox *m_image = nullptr;
     FindPopup *m_find = nullptr;
+    SheetActions *m_actions = nullptr;
     QPixmap m_artwork; // decoded at the first paint, at the screen's density
 };
 

@@ -6,22 +6,36 @@
 namespace shell {
 
 // Image1: shows a sheet already decoded to the box's device pixels, so painting never scales.
-// While it holds no picture the window's artwork shows through.
+// While it holds no picture the window's artwork shows through. A click gives it the focus (Tab
+// never does); a double-click or Enter asks to see the sheet at full size, its actions open on
+// right-click or the Menu key, and the sheet file can be dragged out of it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &pixmap, const QString &sheetName);
+    // `filePath` is the sheet file's full path, which the tooltip names.
+    void setPicture(const QPixmap &pixmap, const QString &sheetName, const QString &filePath);
     const QPixmap &picture() const { return m_pixmap; }
     QString sheetName() const { return m_sheetName; }
+    QString filePath() const { return m_filePath; }
+
+signals:
+    void pictureChanged();
+    void viewRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_pixmap;
     QString m_sheetName;
+    QString m_filePath;
+    QPoint m_pressedAt;
 };
 
 } // namespace shell

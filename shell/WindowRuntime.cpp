@@ -6,13 +6,12 @@
 #include "PictureBox.h"
 #include "QtText.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 
 namespace shell {
-
-namespace {
 
 preview::ErrorNumber errorNumberOf(sheets::SheetError error)
 {
@@ -32,8 +31,6 @@ preview::ErrorNumber errorNumberOf(sheets::SheetError error)
     }
     return preview::kErrInternal;
 }
-
-} // namespace
 
 void showMessageBox(QWidget *parent, const QString &prompt, const QString &title)
 {
@@ -85,7 +82,8 @@ preview::ErrorNumber WindowRuntime::loadPicture(std::string_view fileName)
     if (pixmap.isNull())
         return preview::kErrOutOfMemory;
     pixmap.setDevicePixelRatio(dpr);
-    image->setPicture(pixmap, qs(fileName));
+    image->setPicture(pixmap, qs(fileName),
+                      QFileInfo(QFile::decodeName(sheet.path.c_str())).absoluteFilePath());
     return preview::kNoError;
 }
 

@@ -17,6 +17,9 @@ class Form1;
 using MessagePresenter =
     std::function<void(QWidget *parent, const QString &prompt, const QString &title)>;
 
+// The run-time error that stands for why a sheet could not be had.
+preview::ErrorNumber errorNumberOf(sheets::SheetError error);
+
 // The real message box: one OK button, no icon, modal for the whole application.
 void showMessageBox(QWidget *parent, const QString &prompt, const QString &title);
 

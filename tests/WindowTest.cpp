@@ -4,9 +4,13 @@
 #include "FindPopup.h"
 #include "Form1.h"
 #include "PictureBox.h"
+#include "SheetActions.h"
+#include "SheetViewer.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDir>
 #include <QLabel>
@@ -367,4 +371,37 @@ TEST_F(WindowTest, WheelChangesOnlyTheFocusedList)
     wheel(list(3));
     EXPECT_EQ(list(3)->currentIndex(), 0);
     EXPECT_EQ(boxes.size(), 1) << "a wheel step is a choice, whose sheet is missing";
+}
+
+// The viewer decodes for the zoom it shows, follows the choices made in the main window, and
+// shows nothing for a sheet that is missing.
+TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
+{
+    auto *actions = form->sheetActions();
+    for (QAction *action : form->image()->actions())
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    ASSERT_TRUE(writeBytes(folder.filePath("ghost.qpk"), testing_support::flatJpeg(20000, 15000)));
+    sheet("house.qpk", Qt::red, "bmp");
+    form->chooseEntry(1, 27);
+    EXPECT_EQ(form->image()->toolTip(), folder.filePath("ghost.qpk"));
+    QTest::mouseDClick(form->image(), Qt::LeftButton);
+    ASSERT_NE(actions->viewer(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(actions->viewer()));
+    EXPECT_EQ(actions->viewer()->windowTitle(), "ghost.qpk \u2014 Ghost Town Saloon");
+    ZoomView *view = actions->viewer()->view();
+    const QSize room = view->viewport()->size();
+    QTRY_COMPARE(view->decodedSize().width() <= room.width(), true); // fitted: no more than shown
+    view->zoomTo(1.0, QPointF(room.width() / 2, room.height() / 2));
+    QTRY_VERIFY(view->decodedSize().width() > room.width());  // 100 %: the part shown, sharp ...
+    EXPECT_LT(view->decodedSize().width(), 4 * room.width()); // ... not 300 megapixels
+
+    form->chooseEntry(1, 31); // the viewer follows
+    EXPECT_EQ(actions->viewer()->windowTitle(), "house.qpk \u2014 House Wooden 1");
+    EXPECT_EQ(view->decodedSize(), QSize(48, 32)); // never enlarged when it fits
+    form->chooseEntry(1, 0);                       // airtower.qpk is missing
+    EXPECT_TRUE(view->decodedSize().isEmpty());
+    EXPECT_EQ(boxes.size(), 1);
+
+    actions->copyPictureAction()->trigger(); // Image1 still shows house.qpk: at its own size
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 32));
 }

@@ -120,6 +120,15 @@ xdotool type --delay 80 radio
 press Return
 expect_colour 255 128 0 "(interior.qpk, chosen through Ctrl+F)"
 
+# A double-click on the picture opens it at full size; Esc closes that window.
+xdotool mousemove $((x + 436)) $((y + 200)) click --repeat 2 --delay 80 1
+viewer=$(wait_window '^interior\.qpk — Radio$' "the full-size viewer") || exit 1
+[[ -n $shots ]] && import -window root -crop 640x480+0+0 +repage "$shots/viewer.png"
+xdotool windowfocus --sync "$viewer"
+press Escape
+wait_gone '^interior\.qpk — Radio$' "the full-size viewer"
+xdotool windowfocus --sync "$win"
+
 # Completion: click into the Decorations list, type, pick the second pine from the offer.
 xdotool mousemove $((x + 100)) $((y + 106)) click 1
 press ctrl+a
