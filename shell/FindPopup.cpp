@@ -1,25 +1,19 @@
 #include "FindPopup.h"
 
 #include "Catalogue.h"
+#include "EntryFilter.h"
 #include "QtText.h"
 #include "WindowDescription.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace shell {
-
-namespace {
-
-enum Role { ListRole = Qt::UserRole + 1, IndexRole, TextRole };
-
-} // namespace
 
 FindPopup::FindPopup(QWidget *parent)
     : QFrame(parent, Qt::Popup)
@@ -40,11 +34,8 @@ FindPopup::FindPopup(QWidget *parent)
             m_entries->appendRow(item);
         }
     }
-    // Only the entry's own text is searched, not its category's caption.
-    m_matches = new QSortFilterProxyModel(this);
+    m_matches = new EntryFilter(this);
     m_matches->setSourceModel(m_entries);
-    m_matches->setFilterRole(TextRole);
-    m_matches->setFilterCaseSensitivity(Qt::CaseInsensitive);
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("FindField"));
@@ -88,7 +79,7 @@ void FindPopup::open()
 
 void FindPopup::filter(const QString &text)
 {
-    m_matches->setFilterFixedString(text);
+    m_matches->setText(text);
     m_results->setCurrentIndex(m_matches->index(0, 0));
     m_results->scrollToTop();
 }

@@ -4,10 +4,11 @@
 
 class QLineEdit;
 class QListView;
-class QSortFilterProxyModel;
 class QStandardItemModel;
 
 namespace shell {
+
+class EntryFilter;
 
 // Ctrl+F: one search over all seven lists. Typing narrows the entries to those whose text
 // contains it; Enter or a click picks the highlighted one, Esc leaves everything as it was.
@@ -34,7 +35,7 @@ private:
     void chooseCurrent();
 
     QStandardItemModel *m_entries = nullptr;
-    QSortFilterProxyModel *m_matches = nullptr;
+    EntryFilter *m_matches = nullptr;
     QLineEdit *m_field = nullptr;
     QListView *m_results = nullptr;
 };

@@ -4,11 +4,13 @@
 #include "Catalogue.h"
 #include "CatalogueList.h"
 #include "FindPopup.h"
+#include "Gallery.h"
 #include "PictureBox.h"
 #include "QtText.h"
 #include "Selection.h"
 #include "SheetActions.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -78,7 +80,8 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
 
 Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     : QWidget(parent)
-    , m_runtime(*this, loader)
+    , m_loader(std::move(loader))
+    , m_runtime(*this, m_loader)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
@@ -94,7 +97,12 @@ Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     nameListsByTheirLabels();
     setFocusOrder();
     connectHandlers();
-    m_actions = new SheetActions(m_image, std::move(loader), m_runtime);
+    m_actions = new SheetActions(m_image, m_loader, m_runtime);
+    auto *gallery = new QAction(tr("Gallery of All Entries"), m_image);
+    gallery->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    gallery->setShortcutContext(Qt::WindowShortcut);
+    connect(gallery, &QAction::triggered, this, &Form1::showGallery);
+    m_image->addAction(gallery);
     list(1)->setFocus();
 }
 
@@ -181,6 +189,15 @@ void Form1::showFind()
         });
     }
     m_find->open();
+}
+
+void Form1::showGallery()
+{
+    if (m_gallery == nullptr) {
+        m_gallery = new Gallery(m_loader, this);
+        connect(m_gallery, &Gallery::entryChosen, this, &Form1::chooseEntry);
+    }
+    m_gallery->open();
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter)

@@ -13,6 +13,7 @@ namespace shell {
 
 class CatalogueList;
 class FindPopup;
+class Gallery;
 class PictureBox;
 class SheetActions;
 
@@ -46,6 +47,9 @@ public:
     void chooseEntry(int number, int index);
     // Opens the search over all lists (Ctrl+F).
     void showFind();
+    // Opens the gallery of all entries (Ctrl+G).
+    void showGallery();
+    Gallery *gallery() const { return m_gallery; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,12 +66,14 @@ private:
     void listClicked(int number);
     const QPixmap &artwork();
 
+    sheets::SheetLoader m_loader;
     WindowRuntime m_runtime;
     std::array<QWidget *, kControls.size()> m_controls{}; // in the description's order
     std::array<CatalogueList *, catalogue::kCategoryCount> m_lists{};
     PictureBox *m_image = nullptr;
     FindPopup *m_find = nullptr;
     SheetActions *m_actions = nullptr;
+    Gallery *m_gallery = nullptr;
     QPixmap m_artwork; // decoded at the first paint, at the screen's density
 };
 

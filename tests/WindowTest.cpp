@@ -1,8 +1,10 @@
 #include "SheetFiles.h"
 
 #include "CatalogueList.h"
+#include "EntryFilter.h"
 #include "FindPopup.h"
 #include "Form1.h"
+#include "Gallery.h"
 #include "PictureBox.h"
 #include "SheetActions.h"
 #include "SheetViewer.h"
@@ -378,8 +380,8 @@ TEST_F(WindowTest, WheelChangesOnlyTheFocusedList)
 TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
 {
     auto *actions = form->sheetActions();
-    for (QAction *action : form->image()->actions())
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    for (QAction *action : form->image()->actions()) // all but the gallery's need a sheet
+        EXPECT_EQ(action->isEnabled(), action->text().startsWith("Gallery"));
     ASSERT_TRUE(writeBytes(folder.filePath("ghost.qpk"), testing_support::flatJpeg(20000, 15000)));
     sheet("house.qpk", Qt::red, "bmp");
     form->chooseEntry(1, 27);
@@ -404,4 +406,56 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
 
     actions->copyPictureAction()->trigger(); // Image1 still shows house.qpk: at its own size
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 32));
+}
+
+// A pick in the gallery is a choice in its own list; its filter matches as Ctrl+F does; a tile
+// whose sheet cannot be had says why, and nothing says it in a box.
+TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
+{
+    sheet("ghost.qpk", Qt::red);
+    ASSERT_TRUE(writeBytes(folder.filePath("house.qpk"), "not a picture"));
+    key(Qt::Key_G, Qt::ControlModifier);
+    Gallery *gallery = form->gallery();
+    ASSERT_TRUE(gallery != nullptr && gallery->isVisible());
+    QTRY_COMPARE(gallery->pending(), 0);
+    const QAbstractItemModel *tiles = gallery->view()->model();
+    auto tileOf = [&](const QString &text) {
+        return tiles->match(tiles->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly)[0];
+    };
+    EXPECT_EQ(tileOf("Ghost Town Saloon").data(Qt::AccessibleTextRole),
+              "Buildings: Ghost Town Saloon");
+    EXPECT_EQ(tileOf("Ghost Town Saloon").data(Qt::AccessibleDescriptionRole), "ghost.qpk");
+    EXPECT_EQ(tileOf("House Wooden 2").data(Qt::AccessibleDescriptionRole),
+              "not a readable picture");
+    EXPECT_EQ(tileOf("Airtower").data(Qt::AccessibleDescriptionRole), "missing");
+    EXPECT_TRUE(boxes.isEmpty());
+
+    for (const catalogue::Category &c : catalogue::kCategories) { // one pick in each list
+        form->chooseEntry(c.number == 1 ? 2 : 1, 0);
+        const QModelIndex tile = tileOf(QString::fromUtf8(c.entries.back().text.data(),
+                                                          qsizetype(c.entries.back().text.size())));
+        gallery->view()->setCurrentIndex(tile);
+        QTest::keyClick(gallery->view(), Qt::Key_Return);
+        EXPECT_EQ(list(c.number)->currentIndex(), c.entryCount() - 1) << c.name;
+        EXPECT_EQ(list(c.number == 1 ? 2 : 1)->currentText(), "") << c.name;
+    }
+    EXPECT_EQ(shown(), QColor()); // every last entry's sheet is missing here
+    EXPECT_EQ(boxes.size(), 7 + 7);
+
+    form->showFind(); // the gallery's filter matches as Find does
+    QTest::keyClicks(form->findPopup()->field(), "DG");
+    QTest::keyClicks(gallery->filterField(), "DG");
+    QStringList found, shownEntries, shownCaptions;
+    for (const QString &row : rows(form->findPopup()->results()->model()))
+        found << row.section("  \u2014  ", 0, 0);
+    for (int row = 0; row < tiles->rowCount(); ++row)
+        (tiles->index(row, 0).data(ListRole).toInt() ? shownEntries : shownCaptions)
+            << tiles->index(row, 0).data().toString();
+    EXPECT_EQ(shownEntries, found);
+    EXPECT_EQ(shownCaptions, (QStringList{"Buildings:", "Mission Terrain:"}));
+    form->findPopup()->hide();
+    QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // clears the filter ...
+    EXPECT_EQ(gallery->filterField()->text(), "");
+    QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // ... then closes
+    EXPECT_FALSE(gallery->isVisible());
 }

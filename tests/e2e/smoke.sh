@@ -129,6 +129,18 @@ press Escape
 wait_gone '^interior\.qpk — Radio$' "the full-size viewer"
 xdotool windowfocus --sync "$win"
 
+# The gallery: type a part of a name, Enter chooses the first match, Esc clears, Esc closes.
+press ctrl+g
+gallery=$(wait_window '^Gallery — Vorrin Propscope$' "the gallery") || exit 1
+sleep 1 # the thumbnails come in on other threads
+[[ -n $shots ]] && import -window root -crop 820x615+0+0 +repage "$shots/gallery.png"
+xdotool windowfocus --sync "$gallery"
+xdotool type --delay 80 barrack
+press Return Escape Escape
+wait_gone '^Gallery — Vorrin Propscope$' "the gallery"
+expect_colour 0 0 255 "(barracks.qpk, chosen in the gallery)"
+xdotool windowfocus --sync "$win"
+
 # Completion: click into the Decorations list, type, pick the second pine from the offer.
 xdotool mousemove $((x + 100)) $((y + 106)) click 1
 press ctrl+a
