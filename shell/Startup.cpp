@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <malloc.h>
+
 namespace shell {
 
 void useEightPointFont()
@@ -44,6 +46,10 @@ void endIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int runApplication(int argc, char *argv[])
 {
+    // Pictures come and go in buffers of megabytes. Past a fixed size, each has pages of its
+    // own that go back to the system when it is freed; glibc would otherwise raise that size
+    // after the first large free and keep later pictures' memory in the heap for good.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     QCoreApplication::setApplicationName(qs(kExecutableName));
     QCoreApplication::setApplicationVersion(qs(kProductVersion));
 
