@@ -24,9 +24,12 @@ FindPopup::FindPopup(QWidget *parent)
 
     m_entries = new QStandardItemModel(this);
     for (const catalogue::Category &c : catalogue::kCategories) {
+        // Named as its list's label, without the label's colon.
+        QString category = qs(c.caption);
+        if (category.endsWith(QLatin1Char(':')))
+            category.chop(1);
         for (const catalogue::Entry &e : c.entries) {
-            auto *item =
-                new QStandardItem(qs(e.text) + QStringLiteral("  \u2014  ") + qs(c.caption));
+            auto *item = new QStandardItem(qs(e.text) + QStringLiteral("  \u2014  ") + category);
             item->setData(c.number, ListRole);
             item->setData(e.index, IndexRole);
             item->setData(qs(e.text), TextRole);

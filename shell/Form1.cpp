@@ -13,7 +13,9 @@
 #include <QAction>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -53,15 +55,30 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::List || kind == ControlKind::Button;
 }
 
+// Neither button is the window's default: Enter in a list presses nothing. On a button that
+// has the focus, Enter presses it, as Space does.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            animateClick();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+
 QWidget *createControl(const ControlDescription &c, QWidget *parent)
 {
     switch (c.kind) {
     case ControlKind::List:
         return new CatalogueList(parent);
     case ControlKind::Button: {
-        auto *button = new QPushButton(qs(c.caption), parent);
-        button->setAutoDefault(false); // Enter presses no button
-        button->setDefault(false);
+        auto *button = new Button(qs(c.caption), parent);
+        button->setAutoDefault(false);
         return button;
     }
     case ControlKind::Label: {
@@ -138,6 +155,7 @@ void Form1::nameListsByTheirLabels()
     for (const catalogue::Category &c : catalogue::kCategories) {
         static_cast<QLabel *>(control(ControlKind::Label, c.labelNumber))->setBuddy(list(c.number));
         list(c.number)->setAccessibleName(qs(c.caption));
+        list(c.number)->lineEdit()->setAccessibleName(qs(c.caption));
     }
 }
 

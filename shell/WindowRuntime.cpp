@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace shell {
 
@@ -36,6 +37,7 @@ void showMessageBox(QWidget *parent, const QString &prompt, const QString &title
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // plain, like the window's own buttons
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

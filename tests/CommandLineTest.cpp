@@ -17,7 +17,8 @@ TEST(CommandLine, AnswersWithoutADisplay)
     const Case cases[] = {
         {"$P --version", 0, "Vorrin Propscope 1.02\n"},
         {"$P --help", 0, "Usage: tesselbox [options]\n"},
-        {"$P --help-all", 0, "\n  --style <style>   "},               // Qt's own options too
+        {"$P --help-all", 0, "\n  --style <style>   "}, // Qt's own options too
+        {"$D --help", 0, "Usage: tesselbox-demo-sheets [options] [FOLDER]\n"},
         {"$P -style fusion --version", 0, "Vorrin Propscope 1.02\n"}, // Qt's own options pass
         {"$P --bogus", 2, "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options]\n"},
         {"$P --sheets", 2, "tesselbox: Missing value after '--sheets'.\n"},

@@ -1,4 +1,4 @@
-// Runs with QT_SCALE_FACTOR=2: the window on a screen of twice the usual density.
+// Runs with QT_SCALE_FACTOR=2: the window on a screen of twice the usual density; and its icon.
 #include "SheetFiles.h"
 
 #include "Form1.h"
@@ -28,4 +28,15 @@ TEST(HighDensity, ArtworkAndSheetsAreDrawnAtDevicePixels)
     form.chooseEntry(1, 0);
     EXPECT_EQ(form.image()->picture().size(), QSize(786, 610));
     EXPECT_DOUBLE_EQ(form.image()->picture().devicePixelRatio(), 2.0);
+}
+
+TEST(Icon, IsOneDesign)
+{
+    const QString resources = QStringLiteral(PROPSCOPE_RESOURCES_DIR);
+    const QImage window =
+        QImage(resources + "/tesselbox.ico").convertToFormat(QImage::Format_ARGB32);
+    const QImage theme = QImage(resources + "/icons/hicolor/32x32/apps/org.vorrin.Propscope.png")
+                             .convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(window.size(), QSize(32, 32));
+    EXPECT_EQ(window, theme) << "the 32 px icon is the window icon's own image";
 }

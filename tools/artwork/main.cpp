@@ -284,11 +284,15 @@ int main(int argc, char *argv[])
     bool ok = writeFile(out.filePath("background.jpg"), baselineJpeg(drawArtwork(1), 61 * 1024));
     ok = ok &&
          writeFile(out.filePath("background@2x.jpg"), baselineJpeg(drawArtwork(2), 4 * 61 * 1024));
-    ok = ok && writeFile(out.filePath("tesselbox.ico"), icoFile(drawIcon(32)));
+    const QByteArray ico = icoFile(drawIcon(32));
+    ok = ok && writeFile(out.filePath("tesselbox.ico"), ico);
+    // One design: the 32 px icon is the window icon's own image, 256 colours and all; the other
+    // sizes are the same drawing at their size.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+        const QImage icon = size == 32 ? QImage::fromData(ico, "ico") : drawIcon(size);
         ok = ok && out.mkpath(dir) &&
-             writePng(out.filePath(dir + "/org.vorrin.Propscope.png"), drawIcon(size));
+             writePng(out.filePath(dir + "/org.vorrin.Propscope.png"), icon);
     }
     return ok ? 0 : 1;
 }
