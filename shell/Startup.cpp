@@ -33,8 +33,8 @@ void endIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QSt
 {
     if (type == QtFatalMsg) {
         std::fprintf(stderr,
-                     "%s: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n",
-                     kExecutableName.data());
+                     "%.*s: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n",
+                     int(kExecutableName.size()), kExecutableName.data());
         std::_Exit(1);
     }
     if (QByteArrayView(context.category).startsWith("qt.qpa"))

@@ -49,17 +49,17 @@ protected:
             {path("a").toStdString(), path("b").toStdString(), path("c").toStdString()}));
     }
     // "a/x.qpk" a small red PNG, "a/x.qpk/" a folder, "a/x.qpk|" a FIFO, "a/x.qpk->target" a link.
-    void make(const QString &spec) const
+    void make(const QString &file) const
     {
-        if (spec.endsWith('/'))
-            ASSERT_TRUE(QDir().mkpath(path(spec)));
-        else if (spec.endsWith('|'))
-            ASSERT_EQ(::mkfifo(QFile::encodeName(path(spec.chopped(1))), 0644), 0);
-        else if (spec.contains("->"))
-            ASSERT_TRUE(QFile::link(spec.section("->", 1), path(spec.section("->", 0, 0))));
+        if (file.endsWith('/'))
+            ASSERT_TRUE(QDir().mkpath(path(file)));
+        else if (file.endsWith('|'))
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path(file.chopped(1))), 0644), 0);
+        else if (file.contains("->"))
+            ASSERT_TRUE(QFile::link(file.section("->", 1), path(file.section("->", 0, 0))));
         else
-            ASSERT_TRUE(QDir().mkpath(QFileInfo(path(spec)).path()) &&
-                        writeBytes(path(spec), encoded(Qt::red, "png")));
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(path(file)).path()) &&
+                        writeBytes(path(file), encoded(Qt::red, "png")));
     }
     // Where `name` was found, relative to the root, or why it was not; each within a second.
     QString find(const std::string &name) const

@@ -34,9 +34,9 @@ def failing_tests(build):
 
 
 def main():
-    spec, build, *only = sys.argv[1:]
+    listing, build, *only = sys.argv[1:]
     caught = total = 0
-    for name, file, edits in faults(spec):
+    for name, file, edits in faults(listing):
         if only and not any(o in name for o in only):
             continue
         source = pathlib.Path(file)
