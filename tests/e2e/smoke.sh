@@ -122,22 +122,22 @@ expect_colour 255 128 0 "(interior.qpk, chosen through Ctrl+F)"
 
 # A double-click on the picture opens it at full size; Esc closes that window.
 xdotool mousemove $((x + 436)) $((y + 200)) click --repeat 2 --delay 80 1
-viewer=$(wait_window '^interior\.qpk — Radio$' "the full-size viewer") || exit 1
+viewer=$(wait_window '^interior\.qpk .+ Radio$' "the full-size viewer") || exit 1
 [[ -n $shots ]] && import -window root -crop 640x480+0+0 +repage "$shots/viewer.png"
 xdotool windowfocus --sync "$viewer"
 press Escape
-wait_gone '^interior\.qpk — Radio$' "the full-size viewer"
+wait_gone '^interior\.qpk .+ Radio$' "the full-size viewer"
 xdotool windowfocus --sync "$win"
 
 # The gallery: type a part of a name, Enter chooses the first match, Esc clears, Esc closes.
 press ctrl+g
-gallery=$(wait_window '^Gallery — Vorrin Propscope$' "the gallery") || exit 1
+gallery=$(wait_window '^Gallery .+ Vorrin Propscope$' "the gallery") || exit 1
 sleep 1 # the thumbnails come in on other threads
 [[ -n $shots ]] && import -window root -crop 820x615+0+0 +repage "$shots/gallery.png"
 xdotool windowfocus --sync "$gallery"
 xdotool type --delay 80 barrack
 press Return Escape Escape
-wait_gone '^Gallery — Vorrin Propscope$' "the gallery"
+wait_gone '^Gallery .+ Vorrin Propscope$' "the gallery"
 expect_colour 0 0 255 "(barracks.qpk, chosen in the gallery)"
 xdotool windowfocus --sync "$win"
 
