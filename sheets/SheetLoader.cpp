@@ -32,25 +32,6 @@ constexpr qint64 kMaxScanBlocks = 12'000'000;
 constexpr qsizetype kMaxVectorBytes = 16 * 1024 * 1024;
 constexpr qint64 kMaxVectorElements = 10'000;
 
-QString describe(SheetError error)
-{
-    switch (error) {
-    case SheetError::None:
-        return {};
-    case SheetError::Missing:
-        return QStringLiteral("not found in any sheet folder");
-    case SheetError::NotAPicture:
-        return QStringLiteral("not a readable picture");
-    case SheetError::TooLarge:
-        return QStringLiteral("too large to decode");
-    case SheetError::NoPermission:
-        return QStringLiteral("no permission to read it");
-    case SheetError::NotAFile:
-        return QStringLiteral("not a regular file");
-    }
-    return {};
-}
-
 // Why a sheet could not be had, with what the log should say about it.
 struct Refusal {
     SheetError error = SheetError::None;
@@ -155,6 +136,25 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
 }
 
 } // namespace
+
+QString describe(SheetError error)
+{
+    switch (error) {
+    case SheetError::None:
+        return {};
+    case SheetError::Missing:
+        return QStringLiteral("missing");
+    case SheetError::NotAPicture:
+        return QStringLiteral("not a readable picture");
+    case SheetError::TooLarge:
+        return QStringLiteral("too large to show");
+    case SheetError::NoPermission:
+        return QStringLiteral("no permission to read it");
+    case SheetError::NotAFile:
+        return QStringLiteral("not a file");
+    }
+    return {};
+}
 
 void installAllocationLimit()
 {

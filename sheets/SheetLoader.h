@@ -30,6 +30,9 @@ struct SheetRequest {
     bool within = false;
 };
 
+// Why a sheet could not be had, in a few words: "missing", "too large to show", ...
+QString describe(SheetError error);
+
 struct DecodedSheet {
     QImage image; // as requested; null when the sheet could not be shown
     SheetError error = SheetError::None;

@@ -25,23 +25,6 @@ constexpr double kTileStep = 1.2;
 constexpr int kCaptionHeight = 30;
 constexpr int kTextLines = 2;
 
-// What a tile says when its sheet could not be had; it never brings a message box.
-QString placeholderFor(sheets::SheetError error)
-{
-    switch (error) {
-    case sheets::SheetError::Missing:
-        return Gallery::tr("missing");
-    case sheets::SheetError::TooLarge:
-        return Gallery::tr("too large to show");
-    case sheets::SheetError::NoPermission:
-        return Gallery::tr("no permission to read it");
-    case sheets::SheetError::NotAFile:
-        return Gallery::tr("not a file");
-    default:
-        return Gallery::tr("not a readable picture");
-    }
-}
-
 // Draws a caption across the view, and a tile as its picture (or what stands for it) above its
 // text.
 class TileDelegate : public QStyledItemDelegate {
@@ -166,7 +149,7 @@ QVariant GalleryModel::data(const QModelIndex &index, int role) const
         if (picture->pending)
             return tr("%1, being read").arg(sheet);
         if (picture->error != sheets::SheetError::None)
-            return placeholderFor(picture->error);
+            return sheets::describe(picture->error); // in the tile, never in a box
         return sheet;
     default:
         return {};
