@@ -17,4 +17,16 @@ std::optional<std::string_view> sheetFor(int number, int index)
     return c->entries[static_cast<std::size_t>(index)].sheet;
 }
 
+std::vector<std::string_view> entriesShowing(std::string_view sheet)
+{
+    std::vector<std::string_view> texts;
+    for (const Category &c : kCategories) {
+        for (const Entry &e : c.entries) {
+            if (e.sheet == sheet)
+                texts.push_back(e.text);
+        }
+    }
+    return texts;
+}
+
 } // namespace catalogue

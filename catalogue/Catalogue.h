@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace catalogue {
 
@@ -32,11 +33,59 @@ inline constexpr std::array<Category, kCategoryCount> kCategories{{
 }};
 // clang-format on
 
+namespace detail {
+
+// Each sheet once, in catalogue order: how many there are, then the names themselves.
+constexpr bool sheetSeenBefore(int category, int index)
+{
+    const std::string_view sheet =
+        kCategories[std::size_t(category)].entries[std::size_t(index)].sheet;
+    for (int c = 0; c <= category; ++c) {
+        const auto &entries = kCategories[std::size_t(c)].entries;
+        for (int i = 0; i < (c == category ? index : int(entries.size())); ++i) {
+            if (entries[std::size_t(i)].sheet == sheet)
+                return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::size_t distinctSheetCount()
+{
+    std::size_t count = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        for (int i = 0; i < kCategories[std::size_t(c)].entryCount(); ++i)
+            count += sheetSeenBefore(c, i) ? 0 : 1;
+    }
+    return count;
+}
+
+template <std::size_t N> constexpr std::array<std::string_view, N> distinctSheets()
+{
+    std::array<std::string_view, N> sheets{};
+    std::size_t next = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        for (int i = 0; i < kCategories[std::size_t(c)].entryCount(); ++i) {
+            if (!sheetSeenBefore(c, i))
+                sheets[next++] = kCategories[std::size_t(c)].entries[std::size_t(i)].sheet;
+        }
+    }
+    return sheets;
+}
+
+} // namespace detail
+
+// Every picture sheet the catalogue names, once each, in catalogue order.
+inline constexpr auto kSheets = detail::distinctSheets<detail::distinctSheetCount()>();
+
 // The category numbered 1..7, or nullptr for any other number.
 const Category *category(int number);
 
 // The picture sheet of entry `index` of category `number`; nothing for an index outside the
 // table, such as the -1 of a list without a chosen entry.
 std::optional<std::string_view> sheetFor(int number, int index);
+
+// The list texts of every entry that `sheet` shows, in catalogue order.
+std::vector<std::string_view> entriesShowing(std::string_view sheet);
 
 } // namespace catalogue

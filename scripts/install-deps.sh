@@ -6,9 +6,10 @@ set -euo pipefail
 # The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets.
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libqt6svg6 zlib1g-dev
     fonts-dejavu-core)
-# Tests also drive the program in a real X server, build the benchmarks (start-up watches the X
-# server through Xlib) and the fuzz target, and check the Debian package as a distribution would.
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool x11-utils
+# Tests also drive the program in a real X server (xclip puts a picture on its clipboard), build
+# the benchmarks (start-up watches the X server through Xlib) and the fuzz target, and check the
+# Debian package as a distribution would.
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool x11-utils xclip
     imagemagick desktop-file-utils appstream dpkg-dev file lintian devscripts libx11-dev
     clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 

@@ -1,10 +1,12 @@
 #include "SheetFolders.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <set>
 #include <string_view>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sheets {
@@ -60,35 +62,28 @@ std::string programFolder()
 
 } // namespace
 
-std::string userSheetFolder()
+std::vector<std::string> SheetPlaces::searchOrder() const
 {
-    return userDataFolder() + std::string(kSheetsBelowData);
-}
-
-std::string demoSheetFolder()
-{
-    return userDataFolder() + std::string(kDemoSheetsBelowData);
-}
-
-std::vector<std::string> sheetFolders(const std::string &extraFolder)
-{
-    std::vector<std::string> folders = realSheetFolders(extraFolder);
-    folders.push_back(demoSheetFolder());
+    std::vector<std::string> folders = realFolders;
+    if (!demoFolder.empty())
+        folders.push_back(demoFolder);
     return folders;
 }
 
-std::vector<std::string> realSheetFolders(const std::string &extraFolder)
+SheetPlaces sheetPlaces(const std::string &extraFolder)
 {
+    SheetPlaces places;
+    places.userFolder = userDataFolder() + std::string(kSheetsBelowData);
+    places.demoFolder = userDataFolder() + std::string(kDemoSheetsBelowData);
     std::vector<std::string> candidates{"."};
     if (!extraFolder.empty())
         candidates.push_back(extraFolder);
-    candidates.push_back(userSheetFolder());
+    candidates.push_back(places.userFolder);
     for (const std::string &data : systemDataFolders())
         candidates.push_back(data + std::string(kSheetsBelowData));
     candidates.push_back(programFolder());
 
     // The working folder may be the program's, or a data folder named twice.
-    std::vector<std::string> folders;
     std::set<std::string> seen;
     for (const std::string &folder : candidates) {
         if (folder.empty())
@@ -97,9 +92,32 @@ std::vector<std::string> realSheetFolders(const std::string &extraFolder)
         const bool repeated = real != nullptr && !seen.insert(real).second;
         std::free(real);
         if (!repeated)
-            folders.push_back(folder);
+            places.realFolders.push_back(folder);
     }
-    return folders;
+    return places;
+}
+
+bool makeFolders(const std::string &folder)
+{
+    if (folder.empty()) {
+        errno = ENOENT;
+        return false;
+    }
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    return true;
 }
 
 } // namespace sheets

@@ -7,20 +7,25 @@ namespace sheets {
 
 // Folder paths are bytes, as the file system keeps them: a name need not be UTF-8.
 
-// Where the user keeps picture sheets: $XDG_DATA_HOME/tesselbox/sheets, usually
-// ~/.local/share/tesselbox/sheets.
-std::string userSheetFolder();
+// Where sheets are looked for, and where the ones the user adds are kept.
+struct SheetPlaces {
+    std::vector<std::string> realFolders; // searched in this order
+    std::string demoFolder;               // searched after every real folder; empty: none
+    std::string userFolder;               // where added sheets are written
 
-// Where tesselbox-demo-sheets puts its demo pictures: ~/.local/share/tesselbox/demo-sheets. It
-// is searched after every real folder, so a demo never stands in for a real sheet.
-std::string demoSheetFolder();
+    // The real folders, then the demo folder.
+    std::vector<std::string> searchOrder() const;
+};
 
-// The folders real sheets are searched in, in order: the working folder, `extraFolder` (from
-// --sheets; none when empty), the user's and then the system's data folders, and the program's
-// own folder. A folder named twice is searched once.
-std::vector<std::string> realSheetFolders(const std::string &extraFolder = {});
+// The places of this user: the real folders are the working folder, `extraFolder` (from
+// --sheets; none when empty), the user's sheet folder ($XDG_DATA_HOME/tesselbox/sheets, usually
+// ~/.local/share/tesselbox/sheets), the system's data folders, and the program's own folder,
+// each searched once. The demo folder, ~/.local/share/tesselbox/demo-sheets, comes last, so a
+// demo never stands in for a real sheet.
+SheetPlaces sheetPlaces(const std::string &extraFolder = {});
 
-// The real sheet folders, then the demo folder.
-std::vector<std::string> sheetFolders(const std::string &extraFolder = {});
+// Makes `folder` and every folder above it that is missing, as mkdir -p does. False, with errno
+// set, when it is not a folder afterwards.
+bool makeFolders(const std::string &folder);
 
 } // namespace sheets

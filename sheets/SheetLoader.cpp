@@ -135,6 +135,81 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
     return toUpright.inverted().mapRect(QRectF(clip)).toAlignedRect();
 }
 
+// One open sheet file: first checked against the limits from its headers, then decoded.
+class SheetReader {
+public:
+    explicit SheetReader(int fd)
+        : m_fd(fd)
+    {}
+
+    // Whether `request` can be decoded within the limits; sets up the decoding if so.
+    Refusal inspect(const SheetRequest &request)
+    {
+        if (!m_file.open(m_fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return {SheetError::NotAPicture, m_file.errorString()};
+        m_reader.setDevice(&m_file);
+        m_reader.setFormat(formatOf(m_file, m_fd, m_file.size()));
+        const QByteArray format = m_reader.format(); // Qt's plugins asked when content said nothing
+        if (format == "svg" || format == "svgz") {
+            if (const std::optional<Refusal> refusal = checkVector(m_file, format, m_vector))
+                return *refusal;
+            m_reader.setDevice(&m_vector);
+            m_reader.setFormat("svg");
+        }
+
+        if (!m_reader.canRead())
+            return {SheetError::NotAPicture, m_reader.errorString()};
+        m_reader.setAutoTransform(true);
+        m_turn = m_reader.transformation();
+        const QSize stored = m_reader.size();
+        m_full = storedSize(m_turn, stored);
+        m_target = request.size.isEmpty() ? m_full : request.size;
+        if (request.within && m_full.isValid())
+            m_target = m_full.boundedTo(m_full.scaled(m_target, Qt::KeepAspectRatio))
+                           .expandedTo(QSize(1, 1));
+        m_clip = request.clip.isNull() ? QRect(QPoint(), m_target) : request.clip;
+        if (m_clip.isEmpty() ||
+            qint64(m_clip.width()) * m_clip.height() * kBytesPerPixel > kAllocationLimitBytes)
+            return tooLarge(QStringLiteral("%1 x %2 pixels asked for")
+                                .arg(m_clip.width())
+                                .arg(m_clip.height()));
+        // A vector picture is drawn at the size asked for, whatever size it declares.
+        if (!m_vector.isOpen()) {
+            const Refusal refusal =
+                checkRaster(stored, m_target, !request.clip.isNull(), format, m_fd, m_file.size());
+            if (refusal.error != SheetError::None)
+                return refusal;
+        }
+        m_reader.setScaledSize(storedSize(m_turn, m_target));
+        if (!request.clip.isNull())
+            m_reader.setScaledClipRect(storedClip(m_turn, storedSize(m_turn, m_target), m_clip));
+        return {};
+    }
+
+    // The picture's own size, upright, when its header could be read.
+    QSize fullSize() const { return m_full; }
+
+    // Decodes what inspect() set up; null, with errorString(), when the data is damaged.
+    QImage read()
+    {
+        QImage image = m_reader.read();
+        if (!image.isNull() && image.size() != m_clip.size()) // a reader that ignored the size
+            image = image.scaled(m_clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image;
+    }
+    QString errorString() const { return m_reader.errorString(); }
+
+private:
+    int m_fd;
+    QFile m_file;
+    QBuffer m_vector; // a vector picture as checked, so that what is drawn is what was checked
+    QImageReader m_reader;
+    QImageIOHandler::Transformations m_turn;
+    QSize m_full;
+    QSize m_target;
+    QRect m_clip;
+};
+
 } // namespace
 
 QString describe(SheetError error)
@@ -190,51 +265,22 @@ DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &reques
     if (!opened.file.isOpen())
         return refuse({opened.error, {}});
 
-    QFile file;
-    if (!file.open(opened.file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        return refuse({SheetError::NotAPicture, file.errorString()});
-
-    QBuffer vector;
-    QImageReader reader(&file, formatOf(file, opened.file.get(), file.size()));
-    const QByteArray format = reader.format(); // Qt's plugins asked when the content said nothing
-    if (format == "svg" || format == "svgz") {
-        if (const std::optional<Refusal> refusal = checkVector(file, format, vector))
-            return refuse(*refusal);
-        reader.setDevice(&vector);
-        reader.setFormat("svg");
-    }
-
-    reader.setAutoTransform(true);
-    const QImageIOHandler::Transformations turn = reader.transformation();
-    const QSize stored = reader.size();
-    result.fullSize = storedSize(turn, stored);
-    QSize target = request.size.isEmpty() ? result.fullSize : request.size;
-    if (request.within && result.fullSize.isValid())
-        target = result.fullSize.boundedTo(result.fullSize.scaled(target, Qt::KeepAspectRatio))
-                     .expandedTo(QSize(1, 1));
-    const QRect clip = request.clip.isNull() ? QRect(QPoint(), target) : request.clip;
-    if (clip.isEmpty() ||
-        qint64(clip.width()) * clip.height() * kBytesPerPixel > kAllocationLimitBytes)
-        return refuse(tooLarge(
-            QStringLiteral("%1 x %2 pixels asked for").arg(clip.width()).arg(clip.height())));
-    // A vector picture is drawn at the size asked for, whatever size it declares.
-    if (!vector.isOpen()) {
-        const Refusal refusal = checkRaster(stored, target, !request.clip.isNull(), format,
-                                            opened.file.get(), file.size());
-        if (refusal.error != SheetError::None)
-            return refuse(refusal);
-    }
-
-    reader.setScaledSize(storedSize(turn, target));
-    if (!request.clip.isNull())
-        reader.setScaledClipRect(storedClip(turn, storedSize(turn, target), clip));
-    QImage image = reader.read();
-    if (image.isNull())
+    SheetReader reader(opened.file.get());
+    const Refusal refusal = reader.inspect(request);
+    result.fullSize = reader.fullSize();
+    if (refusal.error != SheetError::None)
+        return refuse(refusal);
+    result.image = reader.read();
+    if (result.image.isNull())
         return refuse({SheetError::NotAPicture, reader.errorString()});
-    if (image.size() != clip.size()) // a reader that ignored the scaled size
-        image = image.scaled(clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    result.image = std::move(image);
     return result;
+}
+
+SheetCheck checkSheet(int fd, QSize deviceSize)
+{
+    SheetReader reader(fd);
+    const Refusal refusal = reader.inspect(SheetRequest{deviceSize, {}});
+    return {refusal.error, refusal.detail, reader.fullSize()};
 }
 
 } // namespace sheets

@@ -41,6 +41,18 @@ struct DecodedSheet {
     QSize fullSize;   // the picture's own size, upright, when its header could be read
 };
 
+// What the headers of a sheet file say about showing it.
+struct SheetCheck {
+    SheetError error = SheetError::None;
+    QString detail; // what is wrong, in a few words; may be empty
+    QSize fullSize; // the picture's own size, upright, when its header could be read
+};
+
+// Whether the sheet file open as `fd` would show at `deviceSize`: its format recognised by its
+// content and its size within the limits, read from its headers without decoding all of it.
+// The file must be at its start; its position is left anywhere.
+SheetCheck checkSheet(int fd, QSize deviceSize);
+
 // Opens a sheet by bare name and decodes it straight to the requested pixels. Every call reads
 // the file again; nothing is cached. A file whose decoding would take more memory or time than
 // the limits allow is refused before decoding starts.

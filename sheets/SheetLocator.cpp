@@ -1,5 +1,7 @@
 #include "SheetLocator.h"
 
+#include "AsciiCase.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -10,22 +12,6 @@
 namespace sheets {
 
 namespace {
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // The entries of the open folder that differ from `name` only in ASCII case, in byte order.
 std::vector<std::string> caseVariants(const FileDescriptor &folder, const std::string &name)

@@ -64,6 +64,8 @@ CatalogueList::CatalogueList(QWidget *parent)
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setMaxVisibleItems(12);
     field->setCompleter(completer);
+    // Files dropped on a list are sheets for the window to add, not text for the field.
+    field->setAcceptDrops(false);
     setLineEdit(field);
     setCompleter(completer); // a pick in the popup now chooses the entry
 

@@ -59,6 +59,11 @@ public:
         addHelpOption(); // -h, --help and --help-all
         addVersionOption();
         addOption(sheets);
+        addOption(addSheets);
+        addOption(replace);
+        addPositionalArgument(QStringLiteral("PATH"),
+                              QStringLiteral("With --add-sheets: a folder or file to add from."),
+                              QStringLiteral("[PATH...]"));
         for (const QtOption &o : kQtOptions) {
             QCommandLineOption option(QString::fromLatin1(o.name),
                                       QString::fromLatin1(o.description));
@@ -80,7 +85,21 @@ public:
         QStringLiteral("sheets"),
         QStringLiteral("Also look for picture sheets in <folder>, after the current folder."),
         QStringLiteral("folder")};
+    const QCommandLineOption addSheets{
+        QStringLiteral("add-sheets"),
+        QStringLiteral("Copy the picture sheets that each PATH holds (a folder, or sheet files) "
+                       "into your sheet folder, say what was done, and end without a window.")};
+    const QCommandLineOption replace{
+        QStringLiteral("replace"),
+        QStringLiteral("With --add-sheets: replace sheets that are already there and differ; "
+                       "the old ones are kept in replaced/ in the sheet folder.")};
 };
+
+bool exists(const std::string &path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
 
 bool isFolder(const std::string &path)
 {
@@ -128,11 +147,22 @@ std::optional<CommandLine> parseCommandLine(int argc, const char *const argv[], 
         return stop(out, parser.help(), 0);
     if (parser.isSet(QStringLiteral("version")))
         return stop(out, qs(kProductName) + ' ' + qs(kProductVersion) + '\n', 0);
-    if (!parser.positionalArguments().isEmpty())
-        return fail(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-
+    const QStringList paths = parser.positionalArguments();
     CommandLine result;
+    if (parser.isSet(parser.addSheets)) {
+        if (paths.isEmpty())
+            return fail(QStringLiteral("--add-sheets: name the folders or files to add from"));
+        for (const QString &path : paths) {
+            result.addSheetsFrom.push_back(path.toLatin1().toStdString());
+            if (!exists(result.addSheetsFrom.back()))
+                return fail(QStringLiteral("--add-sheets: '%1' does not exist").arg(path));
+        }
+        result.replace = parser.isSet(parser.replace);
+    } else if (parser.isSet(parser.replace)) {
+        return fail(QStringLiteral("--replace goes with --add-sheets"));
+    } else if (!paths.isEmpty()) {
+        return fail(QStringLiteral("unexpected argument '%1'").arg(paths.first()));
+    }
     if (parser.isSet(parser.sheets)) {
         const std::string folder = parser.value(parser.sheets).toLatin1().toStdString();
         if (!isFolder(folder))

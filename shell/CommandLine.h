@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QTextStream;
 
@@ -9,6 +10,9 @@ namespace shell {
 
 struct CommandLine {
     std::string sheetsFolder; // absolute, as bytes; empty when none was given
+    // With --add-sheets: the files and folders to add sheets from, as bytes. No window then.
+    std::vector<std::string> addSheetsFrom;
+    bool replace = false; // sheets already there are replaced, and kept in replaced/
 };
 
 // Reads the program's arguments (Qt's own, such as -platform or -style, are let through for

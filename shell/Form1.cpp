@@ -1,24 +1,29 @@
 #include "Form1.h"
 
 #include "AboutMessage.h"
+#include "ApplicationRecord.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
 #include "FindPopup.h"
 #include "Gallery.h"
+#include "ImportActions.h"
 #include "PictureBox.h"
 #include "QtText.h"
 #include "Selection.h"
 #include "SheetActions.h"
 
 #include <QAction>
+#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -71,6 +76,20 @@ protected:
     }
 };
 
+// Where sheets go and how to add them, for a user who has none yet.
+QString noSheetsHint(const std::string &userFolder)
+{
+    QString folder = QFile::decodeName(userFolder.c_str());
+    const QString home = QFile::decodeName(qgetenv("HOME"));
+    if (!home.isEmpty() && folder.startsWith(home + '/'))
+        folder = QStringLiteral("~") + folder.mid(home.size());
+    return QObject::tr("No picture sheets were found. They go in %1.\n\n"
+                       "To add yours, choose Add Sheets\u2026 (right-click the picture box) or "
+                       "drop a folder of sheets on the window. To give the chosen entry a "
+                       "picture, paste a screenshot on the picture box (click it, then Ctrl+V).")
+        .arg(folder);
+}
+
 QWidget *createControl(const ControlDescription &c, QWidget *parent)
 {
     switch (c.kind) {
@@ -95,9 +114,12 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
 
 } // namespace
 
-Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
+Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidget *parent)
     : QWidget(parent)
-    , m_loader(std::move(loader))
+    , m_places(std::move(places))
+    , m_names(catalogue::kSheets)
+    , m_dialogs(dialogs != nullptr ? std::move(dialogs) : std::make_unique<QtDialogs>())
+    , m_loader(sheets::SheetLocator(m_places.searchOrder()))
     , m_runtime(*this, m_loader)
 {
     initResources();
@@ -115,6 +137,10 @@ Form1::Form1(sheets::SheetLoader loader, QWidget *parent)
     setFocusOrder();
     connectHandlers();
     m_actions = new SheetActions(m_image, m_loader, m_runtime);
+    m_imports =
+        new ImportActions(m_image, sheets::SheetStore(m_places.userFolder), m_names, *m_dialogs);
+    connect(m_imports, &ImportActions::sheetsChanged, this, &Form1::sheetsChanged);
+    setAcceptDrops(true);
     auto *gallery = new QAction(tr("Gallery of All Entries"), m_image);
     gallery->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     gallery->setShortcutContext(Qt::WindowShortcut);
@@ -214,13 +240,41 @@ void Form1::showGallery()
     if (m_gallery == nullptr) {
         m_gallery = new Gallery(m_loader, this);
         connect(m_gallery, &Gallery::entryChosen, this, &Form1::chooseEntry);
+        connect(m_gallery, &Gallery::addSheetsRequested, m_imports, &ImportActions::addSheets);
+        m_gallery->setHint(m_image->hint());
     }
     m_gallery->open();
 }
 
-void Form1::setMessagePresenter(MessagePresenter presenter)
+void Form1::updateSheetHint()
 {
-    m_runtime.setMessagePresenter(std::move(presenter));
+    const QString hint =
+        m_names.anyHeldBy(m_places.realFolders) ? QString() : noSheetsHint(m_places.userFolder);
+    m_image->setHint(hint);
+    if (m_gallery != nullptr)
+        m_gallery->setHint(hint);
+}
+
+// Added sheets count at once: the chosen entry's shows as choosing it again would show it.
+void Form1::sheetsChanged(const QStringList &sheets, bool picked)
+{
+    updateSheetHint();
+    if (m_gallery != nullptr && m_gallery->isVisible())
+        m_gallery->reload();
+    if (!m_chosenSheet || !sheets.contains(qs(*m_chosenSheet)))
+        return;
+    const preview::ErrorNumber error = m_runtime.loadPicture(*m_chosenSheet);
+    if (error != preview::kNoError) {
+        preview::reportSheetError(m_runtime, error);
+        return;
+    }
+    const QString written = QFile::decodeName((m_places.userFolder + '/' + *m_chosenSheet).c_str());
+    if (picked && m_image->filePath() != written)
+        m_dialogs->message(this,
+                           tr("The picture is kept as %1, but %2 is found first, so that one "
+                              "still shows.")
+                               .arg(written, m_image->filePath()),
+                           qs(kApplicationTitle));
 }
 
 CatalogueList *Form1::list(int number) const
@@ -257,8 +311,11 @@ void Form1::listClicked(int number)
         const QString entry = list(number)->currentText();
         m_actions->choosing(entry);
         preview::runSelection(m_runtime, number);
-        if (const auto sheet = catalogue::sheetFor(number, list(number)->currentIndex()))
-            m_actions->chosen(std::string(*sheet), entry);
+        if (const auto sheet = catalogue::sheetFor(number, list(number)->currentIndex())) {
+            m_chosenSheet = std::string(*sheet);
+            m_imports->setChosenSheet(m_chosenSheet);
+            m_actions->chosen(*m_chosenSheet, entry);
+        }
     } catch (const std::exception &e) {
         qWarning("Choice in Combo%d failed: %s", number, e.what());
     } catch (...) {
@@ -335,8 +392,30 @@ const QPixmap &Form1::artwork()
     return m_artwork;
 }
 
+bool Form1::event(QEvent *event)
+{
+    // Sheets put in place by hand count once the user comes back to the window.
+    if (event->type() == QEvent::WindowActivate)
+        updateSheetHint();
+    return QWidget::event(event);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    m_imports->drop(event->mimeData(), false);
+}
+
 void Form1::showEvent(QShowEvent *event)
 {
+    // Looked at once the window is up, not while it starts.
+    QTimer::singleShot(0, this, &Form1::updateSheetHint);
     // Decoded at the first showing, not while building the window. The larger sizes keep docks
     // and dense screens sharp.
     if (!testAttribute(Qt::WA_SetWindowIcon)) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Dialogs.h"
+#include "SheetFolders.h"
 #include "SheetLoader.h"
+#include "SheetNames.h"
 #include "WindowDescription.h"
 #include "WindowRuntime.h"
 
@@ -8,23 +11,29 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <optional>
 
 namespace shell {
 
 class CatalogueList;
 class FindPopup;
 class Gallery;
+class ImportActions;
 class PictureBox;
 class SheetActions;
 
 // The main window: seven labelled lists, the picture box and two buttons on the artwork.
+// Sheets are looked for in `places`; what the window asks or tells goes through `dialogs`
+// (Qt's own when none are given).
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(sheets::SheetLoader loader = sheets::SheetLoader(), QWidget *parent = nullptr);
+    explicit Form1(sheets::SheetPlaces places = {}, std::unique_ptr<Dialogs> dialogs = nullptr,
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
-    void setMessagePresenter(MessagePresenter presenter);
+    Dialogs &dialogs() const { return *m_dialogs; }
 
     // Event handlers, named after their control and event.
     void Form_Load();
@@ -42,6 +51,7 @@ public:
     PictureBox *image() const { return m_image; }
     FindPopup *findPopup() const { return m_find; }
     SheetActions *sheetActions() const { return m_actions; }
+    ImportActions *importActions() const { return m_imports; }
 
     // Chooses entry `index` of list `number` as if the user had picked it there.
     void chooseEntry(int number, int index);
@@ -51,9 +61,16 @@ public:
     void showGallery();
     Gallery *gallery() const { return m_gallery; }
 
+    // Looks again whether any real sheet folder holds a sheet, and while none does, says in
+    // Image1 and the gallery where sheets go and how to add them.
+    void updateSheetHint();
+
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -64,8 +81,12 @@ private:
     QWidget *control(ControlKind kind, int number) const;
 
     void listClicked(int number);
+    void sheetsChanged(const QStringList &sheets, bool picked);
     const QPixmap &artwork();
 
+    const sheets::SheetPlaces m_places;
+    const sheets::SheetNames m_names;
+    std::unique_ptr<Dialogs> m_dialogs;
     sheets::SheetLoader m_loader;
     WindowRuntime m_runtime;
     std::array<QWidget *, kControls.size()> m_controls{}; // in the description's order
@@ -73,8 +94,10 @@ private:
     PictureBox *m_image = nullptr;
     FindPopup *m_find = nullptr;
     SheetActions *m_actions = nullptr;
+    ImportActions *m_imports = nullptr;
     Gallery *m_gallery = nullptr;
-    QPixmap m_artwork; // decoded at the first paint, at the screen's density
+    std::optional<std::string> m_chosenSheet; // of the entry chosen last
+    QPixmap m_artwork;                        // decoded at the first paint, at the screen's density
 };
 
 } // namespace shell

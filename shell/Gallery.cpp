@@ -4,12 +4,14 @@
 #include "EntryFilter.h"
 #include "QtText.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -253,6 +255,7 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     , m_model(new GalleryModel(this))
     , m_matches(new EntryFilter(this))
     , m_filter(new QLineEdit(this))
+    , m_hint(new QLabel(this))
     , m_view(new GalleryView(this))
 {
     setObjectName(QStringLiteral("Gallery"));
@@ -264,8 +267,18 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     m_filter->setPlaceholderText(tr("Show the entries whose name contains\u2026"));
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
+    m_hint->setWordWrap(true);
+    m_hint->setTextFormat(Qt::PlainText);
+    m_hint->hide();
+    auto *addSheets = new QPushButton(tr("Add Sheets\u2026"), this);
+    addSheets->setAutoDefault(false);
+    connect(addSheets, &QPushButton::clicked, this, &Gallery::addSheetsRequested);
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_filter, 1);
+    top->addWidget(addSheets);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_filter);
+    layout->addLayout(top);
+    layout->addWidget(m_hint);
     layout->addWidget(m_view, 1);
     m_decoders.setMaxThreadCount(QThread::idealThreadCount());
 
@@ -285,6 +298,17 @@ Gallery::~Gallery()
 {
     if (m_cancelled)
         *m_cancelled = true;
+}
+
+void Gallery::setHint(const QString &hint)
+{
+    m_hint->setText(hint);
+    m_hint->setVisible(!hint.isEmpty());
+}
+
+QString Gallery::hint() const
+{
+    return m_hint->text();
 }
 
 void Gallery::open()

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 
 namespace shell {
@@ -89,14 +90,21 @@ public:
 
     // Shows the window and reads every sheet again.
     void open();
+    // Reads every sheet again, keeping the filter.
+    void reload() { load(); }
     // How many sheets are still being decoded.
     int pending() const { return m_pending; }
 
     QLineEdit *filterField() const { return m_filter; }
     GalleryView *view() const { return m_view; }
 
+    // A line above the tiles, such as where sheets go when there are none; empty: no line.
+    void setHint(const QString &hint);
+    QString hint() const;
+
 signals:
     void entryChosen(int list, int index);
+    void addSheetsRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -110,6 +118,7 @@ private:
     GalleryModel *m_model;
     EntryFilter *m_matches;
     QLineEdit *m_filter;
+    QLabel *m_hint;
     GalleryView *m_view;
     int m_pending = 0;
     std::shared_ptr<std::atomic_bool> m_cancelled; // of the opening being loaded

@@ -14,6 +14,7 @@ PictureBox::PictureBox(QWidget *parent)
 {
     setFocusPolicy(Qt::ClickFocus);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
     setAccessibleName(tr("No picture sheet shown"));
 }
 
@@ -30,12 +31,33 @@ void PictureBox::setPicture(const QPixmap &pixmap, const QString &sheetName,
     emit pictureChanged();
 }
 
+void PictureBox::setHint(const QString &hint)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    setAccessibleDescription(m_pixmap.isNull() ? hint : m_filePath);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_pixmap.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pixmap);
+    if (!m_pixmap.isNull()) {
+        painter.drawPixmap(0, 0, m_pixmap);
+        return;
+    }
+    if (m_hint.isEmpty())
+        return;
+    // On a card of its own, so the text stays legible on any artwork.
+    const QRect card = rect().adjusted(12, 12, -12, -12);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRoundedRect(card, 8, 8);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(card.adjusted(16, 14, -16, -14),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_hint);
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent *)
@@ -50,6 +72,19 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
         emit viewRequested();
     else
         QWidget::keyPressEvent(event);
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Its own sheet dragged back onto it is no new picture.
+    if (event->source() != this && (event->mimeData()->hasUrls() || event->mimeData()->hasImage()))
+        event->acceptProposedAction();
+}
+
+void PictureBox::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    emit dropped(event->mimeData());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

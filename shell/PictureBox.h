@@ -3,12 +3,15 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QMimeData;
+
 namespace shell {
 
 // Image1: shows a sheet already decoded to the box's device pixels, so painting never scales.
 // While it holds no picture the window's artwork shows through. A click gives it the focus (Tab
 // never does); a double-click or Enter asks to see the sheet at full size, its actions open on
-// right-click or the Menu key, and the sheet file can be dragged out of it.
+// right-click or the Menu key, and the sheet file can be dragged out of it. Files and pictures
+// can be dropped on it.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -20,9 +23,15 @@ public:
     QString sheetName() const { return m_sheetName; }
     QString filePath() const { return m_filePath; }
 
+    // Drawn in the box while it shows no picture; empty: nothing is.
+    void setHint(const QString &hint);
+    QString hint() const { return m_hint; }
+
 signals:
     void pictureChanged();
     void viewRequested();
+    // Files or a picture dropped on the box from elsewhere.
+    void dropped(const QMimeData *data);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,11 +39,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QPixmap m_pixmap;
     QString m_sheetName;
     QString m_filePath;
+    QString m_hint;
     QPoint m_pressedAt;
 };
 

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "AddSheetsCommand.h"
 #include "ApplicationRecord.h"
 #include "CommandLine.h"
 #include "Form1.h"
@@ -63,6 +64,8 @@ int runApplication(int argc, char *argv[])
         parseCommandLine(argc, argv, out, err, &exitCode);
     if (!commandLine)
         return exitCode;
+    if (!commandLine->addSheetsFrom.empty())
+        return addSheetsCommand(*commandLine, argc, argv);
 
     qInstallMessageHandler(endIfNoDisplay);
     QApplication app(argc, argv);
@@ -72,8 +75,7 @@ int runApplication(int argc, char *argv[])
     // No display name: Qt would append it to the window title.
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
-    Form1 form(
-        sheets::SheetLoader(sheets::SheetLocator(sheets::sheetFolders(commandLine->sheetsFolder))));
+    Form1 form(sheets::sheetPlaces(commandLine->sheetsFolder));
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();

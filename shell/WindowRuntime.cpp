@@ -8,9 +8,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
 
 namespace shell {
 
@@ -33,19 +31,9 @@ preview::ErrorNumber errorNumberOf(sheets::SheetError error)
     return preview::kErrInternal;
 }
 
-void showMessageBox(QWidget *parent, const QString &prompt, const QString &title)
-{
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setIcon(QIcon()); // plain, like the window's own buttons
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-}
-
 WindowRuntime::WindowRuntime(Form1 &form, sheets::SheetLoader loader)
     : m_form(form)
     , m_loader(std::move(loader))
-    , m_presenter(showMessageBox)
 {}
 
 void WindowRuntime::setListText(int list, std::string_view text)
@@ -91,7 +79,7 @@ preview::ErrorNumber WindowRuntime::loadPicture(std::string_view fileName)
 
 void WindowRuntime::msgBox(std::string_view prompt, std::optional<std::string_view> title)
 {
-    m_presenter(&m_form, qs(prompt), qs(title.value_or(kApplicationTitle)));
+    m_form.dialogs().message(&m_form, qs(prompt), qs(title.value_or(kApplicationTitle)));
 }
 
 } // namespace shell

@@ -16,22 +16,36 @@ TEST(CommandLine, AnswersWithoutADisplay)
     };
     const Case cases[] = {
         {"$P --version", 0, "Vorrin Propscope 1.02\n"},
-        {"$P --help", 0, "Usage: tesselbox [options]\n"},
+        {"$P --help", 0, "Usage: tesselbox [options] [PATH...]\n"},
         {"$P --help-all", 0, "\n  --style <style>   "}, // Qt's own options too
         {"$D --help", 0, "Usage: tesselbox-demo-sheets [options] [FOLDER]\n"},
         {"$P -style fusion --version", 0, "Vorrin Propscope 1.02\n"}, // Qt's own options pass
-        {"$P --bogus", 2, "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options]\n"},
+        {"$P --bogus", 2, "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options] ["},
         {"$P --sheets", 2, "tesselbox: Missing value after '--sheets'.\n"},
         {"$P --sheets /no/such", 2, "tesselbox: --sheets: '/no/such' is not a folder\n"},
         {"$P ghost.qpk", 2, "tesselbox: unexpected argument 'ghost.qpk'\n"},
+        {"$P --add-sheets", 2, "tesselbox: --add-sheets: name the folders or files to add from\n"},
+        {"$P --add-sheets /no/such", 2, "tesselbox: --add-sheets: '/no/such' does not exist\n"},
+        {"$P --replace", 2, "tesselbox: --replace goes with --add-sheets\n"},
         {"$P", 1, noDisplay},
         {"mkdir caf\\351 && $P --sheets caf\\351", 1, noDisplay},
         {"$D d\\351mo && stat -c %a d\\351mo/ghost.qpk", 0,
          "119 demo sheets written to d\u00e9mo (0 already there).\n644\n"},
         // Demo sheets only where no real folder holds a sheet, in their own folder.
-        {"touch spy.qpk && $D --if-no-sheets", 0, ". already holds sheets; no demo sheets"},
-        {"rm spy.qpk && $D --if-no-sheets && ls $XDG_DATA_HOME/tesselbox/demo-sheets | wc -l", 0,
+        {"touch GHOST.QPK spy.qpk~ && $D --if-no-sheets", 0, ". already holds sheets; no demo"},
+        {"rm GHOST.QPK && $D --if-no-sheets && ls $XDG_DATA_HOME/tesselbox/demo-sheets | wc -l", 0,
          "/tesselbox/demo-sheets (0 already there).\n119\n"},
+        // Adding sheets, in a terminal: 1 when one was refused; --replace keeps the old one.
+        {"$P --add-sheets d\\351mo", 0, "Added 119 sheet(s) to "},
+        {"echo x >Day1.qpk && $P --add-sheets Day1.qpk d\\351mo", 1,
+         "No sheet was added.\nKept 118 sheet(s) that were already there.\nRefused 1 file(s).\n"
+         "Left alone 1 file(s) that are not sheets, or a second file for the same sheet.\n"
+         "  Day1.qpk: not a readable picture"},
+        {"mkdir b && cp d\\351mo/ghost.qpk b/day1.QPK && $P --add-sheets b", 0,
+         "Kept 1 sheet(s) that were already there.\n1 of them differ from the ones being added: "
+         "--replace replaces them"},
+        {"$P --add-sheets --replace b && ls $XDG_DATA_HOME/tesselbox/sheets/replaced", 0,
+         "Replaced 1 sheet(s); the old ones are kept in "},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})

@@ -15,7 +15,8 @@ TEST(HighDensity, ArtworkAndSheetsAreDrawnAtDevicePixels)
     QTemporaryDir dir;
     ASSERT_TRUE(testing_support::writeBytes(dir.filePath("airtower.qpk"),
                                             testing_support::encoded(Qt::red, "png")));
-    shell::Form1 form(sheets::SheetLoader(sheets::SheetLocator({dir.path().toStdString()})));
+    const std::string folder = dir.path().toStdString();
+    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder});
     form.Form_Load();
     form.show();
 

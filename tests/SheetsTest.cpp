@@ -2,12 +2,15 @@
 
 #include "Catalogue.h"
 #include "SheetFolders.h"
+#include "SheetImport.h"
 #include "SheetLoader.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,6 +19,7 @@
 #include <fstream>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -181,6 +185,93 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
     }
 }
 
+// Adding sheets from a folder "a" to the user's folder "b": what each file becomes, what "b"
+// holds afterwards (files written aside included), and that nothing is half written or lost.
+// The words "replace", "cancel", "gone" (the files, once looked at) and "full" (the disk) in a
+// case's name say how it is added.
+TEST_F(SheetsTest, AddingSheetsLosesNothing)
+{
+    const std::tuple<QString, QStringList, const char *, QString> cases[] = {
+        // what; "a/..." to add and "b/..." already there, with their colour; added, kept,
+        // replaced, refused, left alone; what "b" holds afterwards
+        {"odd case, no sheet, no picture",
+         {"a/GHOST.QPK=red", "a/readme.txt", "a/house.qpk"},
+         "1 0 0 1 1",
+         "ghost.qpk=red"},
+        {"the exact spelling first",
+         {"a/ghost.qpk=red", "a/Ghost.qpk=blue"},
+         "1 0 0 0 1",
+         "ghost.qpk=red"},
+        {"replace: the same there",
+         {"a/ghost.qpk=red", "b/ghost.qpk=red"},
+         "0 1 0 0 0",
+         "ghost.qpk=red"},
+        {"another there", {"a/ghost.qpk=red", "b/ghost.qpk=blue"}, "0 1 0 0 0", "ghost.qpk=blue"},
+        {"replace another there",
+         {"a/ghost.qpk=red", "b/ghost.qpk=blue"},
+         "0 0 1 0 0",
+         "ghost.qpk=red replaced/ghost-DATE.qpk=blue"},
+        {"cancel",
+         {"a/ghost.qpk=red", "a/house.qpk=blue", "b/armory.qpk=blue"},
+         "0 0 0 0 0 cancelled",
+         "armory.qpk=blue"},
+        {"replace on a full disk",
+         {"a/ghost.qpk=red", "a/house.qpk=red", "b/ghost.qpk=blue"},
+         "0 0 0 2 0",
+         "ghost.qpk=blue"},
+        {"gone", {"a/ghost.qpk=red"}, "1 0 0 0 0", "ghost.qpk=red"},
+    };
+    auto holds = [this] {
+        QStringList found;
+        QDirIterator it(path("b"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QImage image(it.next());
+            found << QDir(path("b"))
+                             .relativeFilePath(it.filePath())
+                             .replace(QRegularExpression("-\\d{4}-\\d\\d-\\d\\d-\\d{6}"), "-DATE") +
+                         (image.isNull()                         ? "=?"
+                          : image.pixel(0, 0) == qRgb(255, 0, 0) ? "=red"
+                                                                 : "=blue");
+        }
+        found.sort();
+        return found.join(' ').toStdString();
+    };
+    const SheetStore store(path("b").toStdString());
+    const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, full{64, RLIM_INFINITY};
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
+    for (const auto &[what, files, outcome, holding] : cases) {
+        SCOPED_TRACE(what.toStdString());
+        for (const char *f : {"a", "b"}) {
+            QDir(path(f)).removeRecursively();
+            QDir(root.path()).mkdir(f);
+        }
+        for (const QString &file : files)
+            ASSERT_TRUE(writeBytes(path(file.section('=', 0, 0)),
+                                   file.endsWith("=red")    ? encoded(Qt::red, "png")
+                                   : file.endsWith("=blue") ? encoded(Qt::blue, "png")
+                                                            : "text"));
+        ImportPlan plan =
+            planImport({path("a").toStdString()}, SheetNames(catalogue::kSheets), store, kBox);
+        if (what.contains("gone"))
+            QDir(path("a")).removeRecursively();
+        std::atomic_bool cancelled = false;
+        const ImportProgress progress{
+            [&](int done, int) { cancelled = what.contains("cancel") && done > 0; }, &cancelled};
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, what.contains("full") ? &full : &unlimited), 0);
+        const ImportResult r =
+            runImport(std::move(plan), store, what.contains("replace"), progress);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        const QString refused = r.refused.join('\n');
+        EXPECT_EQ(QString::asprintf("%d %d %d %d %d%s", r.added, r.kept, r.replaced,
+                                    int(r.refused.size()), r.leftAlone,
+                                    r.cancelled ? " cancelled" : ""),
+                  outcome)
+            << refused.toStdString();
+        EXPECT_EQ(holds(), holding.toStdString());
+        EXPECT_EQ(refused.contains("not enough room on the disk"), what.contains("full"));
+    }
+}
+
 // Stored red on the left and blue on the right, and tagged (EXIF orientation 6) to be turned a
 // quarter clockwise: upright, red stands above blue.
 TEST_F(SheetsTest, TurnedPictureShowsUpright)
@@ -297,10 +388,11 @@ TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
     char exe[4096] = {};
     ASSERT_GT(::readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
     const std::string program(exe);
-    EXPECT_EQ(sheetFolders("/opt/sheets"),
+    const SheetPlaces places = sheetPlaces("/opt/sheets");
+    EXPECT_EQ(places.searchOrder(),
               (std::vector<std::string>{
                   ".", "/opt/sheets", "/home/u/data/tesselbox/sheets",
                   "/usr/local/share/tesselbox/sheets", "/usr/share/tesselbox/sheets",
                   program.substr(0, program.rfind('/')), "/home/u/data/tesselbox/demo-sheets"}));
-    EXPECT_EQ(userSheetFolder(), "/home/u/data/tesselbox/sheets");
+    EXPECT_EQ(places.userFolder, "/home/u/data/tesselbox/sheets");
 }

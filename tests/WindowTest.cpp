@@ -5,8 +5,10 @@
 #include "FindPopup.h"
 #include "Form1.h"
 #include "Gallery.h"
+#include "ImportActions.h"
 #include "PictureBox.h"
 #include "SheetActions.h"
+#include "SheetImporter.h"
 #include "SheetViewer.h"
 
 #include <QAccessible>
@@ -15,11 +17,14 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,17 +38,43 @@ using testing_support::writeBytes;
 
 namespace {
 
-// A filled, shown main window that finds its sheets in a temporary folder and records its
-// message boxes instead of showing them.
+// Answers for the user: every box is written down as "title: text", questions get `answer`.
+struct RecordingDialogs : Dialogs {
+    QStringList &boxes;
+    bool answer = true;
+    QString picture;
+
+    explicit RecordingDialogs(QStringList &record)
+        : boxes(record)
+    {}
+    void message(QWidget *, const QString &prompt, const QString &title) override
+    {
+        boxes << title + ": " + prompt;
+    }
+    bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
+    {
+        boxes << "? " + question;
+        return answer;
+    }
+    void report(QWidget *, const QString &text, const QString &details) override
+    {
+        boxes << "= " + text + (details.isEmpty() ? "" : " | " + details);
+    }
+    QStringList chooseSheetSources(QWidget *) override { return {}; }
+    QString choosePicture(QWidget *) override { return picture; }
+};
+
+// A filled, shown main window whose sheets, real and added, are in a temporary folder; its
+// boxes are written down instead of shown.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<Form1>(
-            sheets::SheetLoader(sheets::SheetLocator({folder.path().toStdString()})));
-        form->setMessagePresenter([this](QWidget *, const QString &prompt, const QString &title) {
-            boxes << title + ": " + prompt;
-        });
+        const std::string sheets = folder.path().toStdString();
+        auto recorder = std::make_unique<RecordingDialogs>(boxes);
+        dialogs = recorder.get();
+        form =
+            std::make_unique<Form1>(sheets::SheetPlaces{{sheets}, {}, sheets}, std::move(recorder));
         form->Form_Load();
         form->show();
         form->activateWindow();
@@ -93,6 +124,7 @@ protected:
 
     QTemporaryDir folder;
     QStringList boxes;
+    RecordingDialogs *dialogs = nullptr;
     std::unique_ptr<Form1> form;
 };
 
@@ -299,7 +331,7 @@ TEST_F(WindowTest, MessageBoxHasOneOkButtonNoIconAndIsModal)
                         box->button(QMessageBox::Ok)->icon().isNull());
         box->accept();
     });
-    showMessageBox(form.get(), "one\n<b>two</b>", "Vorrin Propscope");
+    QtDialogs().message(form.get(), "one\n<b>two</b>", "Vorrin Propscope");
     EXPECT_EQ(seen, "one\n<b>two</b>|1|1");
 }
 
@@ -389,8 +421,11 @@ TEST_F(WindowTest, WheelChangesOnlyTheFocusedList)
 TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
 {
     auto *actions = form->sheetActions();
-    for (QAction *action : form->image()->actions()) // all but the gallery's need a sheet
-        EXPECT_EQ(action->isEnabled(), action->text().startsWith("Gallery"));
+    for (QAction *action : form->image()->actions()) // most need a sheet or a choice
+        EXPECT_EQ(action->isEnabled(),
+                  action->isSeparator() ||
+                      action->text().contains(QRegularExpression("^(Gal|Add)")))
+            << action->text().toStdString();
     ASSERT_TRUE(writeBytes(folder.filePath("ghost.qpk"), testing_support::flatJpeg(20000, 15000)));
     sheet("house.qpk", Qt::red, "bmp");
     form->chooseEntry(1, 27);
@@ -469,4 +504,67 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     EXPECT_EQ(gallery->filterField()->text(), "");
     QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // ... then closes
     EXPECT_FALSE(gallery->isVisible());
+}
+
+// A new user's road to pictures: while no sheet is there, Image1 and the gallery say where
+// sheets go; a picture pasted or dropped on Image1 becomes the chosen entry's sheet after a
+// yes, shows at once and keeps the old one; a folder dropped on the window is added.
+TEST_F(WindowTest, OwnPicturesBecomeSheets)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->image()->hint().isEmpty(); }));
+    EXPECT_TRUE(form->image()->hint().contains(folder.path() + "."));
+    form->showGallery();
+    EXPECT_EQ(form->gallery()->hint(), form->image()->hint());
+    form->gallery()->close();
+
+    form->chooseEntry(1, 27); // ghost.qpk is missing
+    QGuiApplication::clipboard()->setImage(QImage::fromData(encoded(Qt::red, "png")));
+    QTest::mouseClick(form->image(), Qt::LeftButton);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes.mid(1), QStringList{"? Use this picture as ghost.qpk?\n\nThis picture will be "
+                                        "shown for: Ghost Town Barn, Ghost Town Church, Ghost "
+                                        "Town Saloon, Ghost Town Store, Ghost Town Store, two "
+                                        "story."});
+    EXPECT_EQ(shown(), QColor(Qt::red));
+    EXPECT_EQ(QImageReader(folder.filePath("ghost.qpk")).format(), "png");
+    EXPECT_TRUE(form->image()->hint().isEmpty());
+    EXPECT_TRUE(form->gallery()->hint().isEmpty());
+
+    const QByteArray blue = encoded(Qt::blue, "bmp");
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(writeBytes(elsewhere.filePath("blue.bmp"), blue));
+    auto drop = [](QWidget *on, const QString &path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(on, &enter);
+        if (enter.isAccepted())
+            QApplication::sendEvent(on, &dropped);
+    };
+    for (bool yes : {false, true}) { // a no changes nothing; a yes keeps the file's own bytes
+        dialogs->answer = yes;
+        boxes.clear();
+        drop(form->image(), elsewhere.filePath("blue.bmp"));
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(boxes[0].endsWith(" now will be kept in " + folder.path() + "/replaced."));
+        EXPECT_EQ(shown(), QColor(yes ? Qt::blue : Qt::red));
+    }
+    QFile sheet(folder.filePath("ghost.qpk"));
+    EXPECT_TRUE(sheet.open(QIODevice::ReadOnly) && sheet.readAll() == blue);
+
+    QGuiApplication::clipboard()->setText("Radio"); // in a list's field, Ctrl+V pastes text
+    list(2)->setFocus();
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(list(2)->currentText(), "Radio");
+
+    ASSERT_TRUE(writeBytes(elsewhere.filePath("ARMORY.QPK"), encoded(Qt::green, "png")));
+    boxes.clear();
+    drop(form.get(), elsewhere.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
+    EXPECT_EQ(boxes, QStringList{"= Added 1 sheet(s) to " + folder.path() +
+                                 ".\nLeft alone 1 file(s) that are not sheets, or a second file "
+                                 "for the same sheet."});
+    form->chooseEntry(1, 1);
+    EXPECT_EQ(shown(), QColor(Qt::green));
 }

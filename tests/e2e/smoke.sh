@@ -60,12 +60,13 @@ wait_popup() {
     done
     fail "no popup appeared within 15 s for $1"
 }
-# expect_colour R G B WHAT: the middle of the picture box comes to show that colour, give or
-# take JPEG, within 15 s.
-expect_colour() {
-    local got r g b d ok
+# expect_colour_at DX DY R G B WHAT: that point of the window comes to show that colour, give or
+# take JPEG, within 15 s. expect_colour R G B WHAT: the middle of the picture box does.
+expect_colour_at() {
+    local dx=$1 dy=$2 got r g b d ok
+    shift 2
     for _ in $(seq 75); do
-        got=$(import -window root -crop "1x1+$((x + 436))+$((y + 200))" -depth 8 txt:- |
+        got=$(import -window root -crop "1x1+$((x + dx))+$((y + dy))" -depth 8 txt:- |
             grep -m1 -o '([0-9,]*)')
         IFS='(,)' read -r _ r g b <<<"$got"
         ok=1
@@ -75,6 +76,9 @@ expect_colour() {
     done
     fail "the picture box shows $r $g $b, expected $1 $2 $3 $4"
 }
+expect_colour() {
+    expect_colour_at 436 200 "$@"
+}
 
 convert -size 80x60 xc:'#ff0000' png:"$work/sheets/airtower.qpk"
 convert -size 80x60 xc:'#00c000' jpg:"$work/sheets/armory.qpk"
@@ -82,7 +86,8 @@ convert -size 80x60 xc:'#0000ff' gif:"$work/sheets/barracks.qpk"
 convert -size 80x60 xc:'#ff8000' png:"$work/sheets/interior.qpk" # Decorations "Radio"
 convert -size 80x60 xc:'#008080' png:"$work/sheets/trees.qpk"    # the pines
 
-cd "$work/sheets"
+# A new user's home holds no sheet: the picture box says where they go.
+mkdir "$work/start" && cd "$work/start"
 "$prefix/bin/tesselbox" 2>"$work/stderr" &
 app=$!
 win=$(wait_window '^Vorrin Quillet Version 1\.2$' "the main window") || exit 1
@@ -94,6 +99,13 @@ for _ in $(seq 50); do
 done
 [[ $icons == *'Icon (32 x 32)'* ]] || fail "the window shows no 32 x 32 icon"
 xdotool windowfocus --sync "$win"
+expect_colour_at 256 64 255 255 255 "(the card that says where sheets go)"
+[[ -n $shots ]] && import -window root -crop "650x439+$x+$y" +repage "$shots/first-start.png"
+
+# Sheets added from a terminal count from the next choice.
+"$prefix/bin/tesselbox" --add-sheets "$work/sheets" >"$work/added" 2>&1 ||
+    fail "--add-sheets: $(cat "$work/added")"
+grep -q '^Added 5 sheet(s) to ' "$work/added" || fail "--add-sheets said: $(cat "$work/added")"
 
 # The Buildings list has the focus: each Down chooses the next entry.
 press Down
@@ -149,6 +161,18 @@ wait_popup "the completion"
 [[ -n $shots ]] && import -window root -crop "650x439+$x+$y" +repage "$shots/find-and-complete.png"
 press Down Down Return
 expect_colour 0 128 128 "(trees.qpk, picked from the completion)"
+
+# A picture on the clipboard, pasted on the picture box, becomes the chosen pine's sheet.
+convert -size 80x60 xc:'#ff00ff' png:"$work/pasted.png"
+xclip -selection clipboard -t image/png -i "$work/pasted.png" 2>/dev/null
+xdotool mousemove $((x + 436)) $((y + 200)) click 1
+press ctrl+v
+box=$(wait_window '^Vorrin Propscope$' "the question whether to use the picture") || exit 1
+xdotool windowfocus --sync "$box"
+press Return
+expect_colour 255 0 255 "(the pasted picture, now trees.qpk)"
+[[ -n $(ls -A "$XDG_DATA_HOME/tesselbox/sheets/replaced") ]] ||
+    fail "the old trees.qpk was not kept in replaced/"
 
 xdotool mousemove $((x + 592)) $((y + 412)) click 1 # Exit
 for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done

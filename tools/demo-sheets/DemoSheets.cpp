@@ -1,6 +1,7 @@
 #include "DemoSheets.h"
 
 #include "Catalogue.h"
+#include "SheetFolders.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -11,10 +12,8 @@
 
 #include <array>
 
-#include <cctype>
 #include <cerrno>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,44 +51,9 @@ Scheme schemeOf(int category)
     return {QColor(s[0], s[1], s[2]), QColor(s[3], s[4], s[5]), QColor(s[6], s[7], s[8])};
 }
 
-bool endsWithQpk(std::string_view name)
-{
-    if (name.size() < 4)
-        return false;
-    const std::string_view end = name.substr(name.size() - 4);
-    return end[0] == '.' && std::tolower(end[1]) == 'q' && std::tolower(end[2]) == 'p' &&
-           std::tolower(end[3]) == 'k';
-}
-
 } // namespace
 
-bool holdsSheets(const std::string &folder)
-{
-    DIR *dir = ::opendir(folder.c_str());
-    if (dir == nullptr)
-        return false;
-    bool found = false;
-    while (const dirent *d = ::readdir(dir))
-        found = found || endsWithQpk(d->d_name);
-    ::closedir(dir);
-    return found;
-}
-
 namespace {
-
-// mkdir -p, on the bytes of the path.
-bool makeFolder(const std::string &folder)
-{
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat st {};
-    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 QByteArray png(const QImage &image)
 {
@@ -219,7 +183,7 @@ QImage drawSheet(const SheetPlan &sheet)
 FillResult fillFolder(const std::string &folder)
 {
     FillResult result;
-    if (!makeFolder(folder)) {
+    if (!sheets::makeFolders(folder)) {
         result.error = QStringLiteral("cannot make the folder: ") + qt_error_string(errno);
         return result;
     }

@@ -38,7 +38,4 @@ struct FillResult {
 // replaced.
 FillResult fillFolder(const std::string &folder);
 
-// Whether `folder` holds any sheet (a .qpk file, in any case).
-bool holdsSheets(const std::string &folder);
-
 } // namespace demosheets

@@ -1,7 +1,9 @@
 // Writes demo picture sheets, so that a new user's first choice shows a picture.
 #include "DemoSheets.h"
 
+#include "Catalogue.h"
 #include "SheetFolders.h"
+#include "SheetNames.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -51,13 +53,15 @@ int main(int argc, char *argv[])
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
-    const std::string folder = positional.isEmpty() ? sheets::demoSheetFolder()
-                                                    : positional.first().toLatin1().toStdString();
+    const sheets::SheetPlaces places = sheets::sheetPlaces();
+    const std::string folder =
+        positional.isEmpty() ? places.demoFolder : positional.first().toLatin1().toStdString();
     if (parser.isSet(ifNoSheets)) {
-        std::vector<std::string> searched = sheets::realSheetFolders();
+        std::vector<std::string> searched = places.realFolders;
         searched.push_back(folder);
+        const sheets::SheetNames names(catalogue::kSheets);
         for (const std::string &f : searched) {
-            if (demosheets::holdsSheets(f)) {
+            if (names.anyHeldBy({f})) {
                 std::printf("%s already holds sheets; no demo sheets written.\n", f.c_str());
                 return 0;
             }

@@ -1,0 +1,238 @@
+#include "SheetImport.h"
+
+#include "SheetLoader.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <map>
+#include <thread>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace sheets {
+
+namespace {
+
+QString pathText(const std::string &path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+struct Found {
+    std::string path;
+    std::string name; // the file's own name
+};
+
+// The files directly in `folder`, in byte order of their names.
+std::vector<Found> filesIn(const std::string &folder)
+{
+    std::vector<Found> files;
+    DIR *dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return files;
+    while (const dirent *d = ::readdir(dir)) {
+        const std::string path = folder + '/' + d->d_name;
+        struct stat st {};
+        if (d->d_type == DT_DIR ||
+            (d->d_type == DT_UNKNOWN && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
+            continue;
+        files.push_back({path, d->d_name});
+    }
+    ::closedir(dir);
+    std::sort(files.begin(), files.end(),
+              [](const Found &a, const Found &b) { return a.name < b.name; });
+    return files;
+}
+
+std::vector<Found> filesOf(const std::string &path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return filesIn(path);
+    return {{path, path.substr(path.rfind('/') + 1)}};
+}
+
+// Opens and checks one file that is named like a sheet.
+void examine(ImportCandidate &candidate, const SheetStore &store, QSize box)
+{
+    candidate.file.reset(
+        ::open(candidate.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat st {};
+    SheetCheck check;
+    if (!candidate.file.isOpen())
+        check.error = errno == EACCES || errno == EPERM ? SheetError::NoPermission
+                      : errno == ENOENT                 ? SheetError::Missing
+                                                        : SheetError::NotAFile;
+    else if (::fstat(candidate.file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        check.error = SheetError::NotAFile;
+    else
+        check = checkSheet(candidate.file.get(), box);
+    if (check.error != SheetError::None) {
+        candidate.refusal = describe(check.error);
+        if (!check.detail.isEmpty())
+            candidate.refusal += QStringLiteral(" (%1)").arg(check.detail);
+        candidate.file.reset();
+        return;
+    }
+    candidate.existing = store.compare(candidate.sheet, candidate.file.get());
+    if (candidate.existing == SheetStore::Existing::Same)
+        candidate.file.reset();
+}
+
+} // namespace
+
+int ImportPlan::conflicts() const
+{
+    return int(std::count_if(candidates.begin(), candidates.end(), [](const ImportCandidate &c) {
+        return c.refusal.isEmpty() && c.existing == SheetStore::Existing::Different;
+    }));
+}
+
+QStringList ImportResult::summary(const std::string &folder) const
+{
+    QStringList lines;
+    if (cancelled)
+        lines << QStringLiteral("Cancelled: no sheet was added.");
+    else if (added > 0)
+        lines << QStringLiteral("Added %1 sheet(s) to %2.").arg(added).arg(pathText(folder));
+    else
+        lines << QStringLiteral("No sheet was added.");
+    if (replaced > 0)
+        lines << QStringLiteral("Replaced %1 sheet(s); the old ones are kept in %2/%3.")
+                     .arg(replaced)
+                     .arg(pathText(folder),
+                          QString::fromLatin1(SheetStore::kReplacedFolder.data(),
+                                              qsizetype(SheetStore::kReplacedFolder.size())));
+    if (kept > 0)
+        lines << QStringLiteral("Kept %1 sheet(s) that were already there.").arg(kept);
+    if (!refused.isEmpty())
+        lines << QStringLiteral("Refused %1 file(s).").arg(refused.size());
+    if (leftAlone > 0)
+        lines << QStringLiteral("Left alone %1 file(s) that are not sheets, or a second file for "
+                                "the same sheet.")
+                     .arg(leftAlone);
+    return lines;
+}
+
+ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
+                      const SheetStore &store, QSize box, const ImportProgress &progress)
+{
+    ImportPlan plan;
+    std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
+    for (const std::string &path : paths) {
+        std::vector<Found> files = filesOf(path);
+        // An exact spelling first, as the lookup takes it.
+        std::stable_sort(files.begin(), files.end(), [&names](const Found &a, const Found &b) {
+            return names.match(a.name) == a.name && names.match(b.name) != b.name;
+        });
+        for (const Found &f : files) {
+            const std::optional<std::string> sheet = names.match(f.name);
+            if (!sheet || bySheet.contains(*sheet)) {
+                ++plan.leftAlone;
+                continue;
+            }
+            bySheet.emplace(*sheet, plan.candidates.size());
+            plan.candidates.push_back({f.path, *sheet, {}, {}, {}});
+        }
+    }
+    const int total = int(plan.candidates.size());
+    for (int i = 0; i < total && !progress.isCancelled(); ++i) {
+        examine(plan.candidates[std::size_t(i)], store, box);
+        progress(i + 1, total);
+    }
+    return plan;
+}
+
+ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
+                       const ImportProgress &progress)
+{
+    ImportResult result;
+    result.leftAlone = plan.leftAlone;
+    std::vector<ImportCandidate *> toWrite;
+    for (ImportCandidate &c : plan.candidates) {
+        if (!c.refusal.isEmpty())
+            result.refused << pathText(c.source) + QStringLiteral(": ") + c.refusal;
+        else if (c.existing == SheetStore::Existing::None ||
+                 (c.existing == SheetStore::Existing::Different && replace))
+            toWrite.push_back(&c);
+        else
+            ++result.kept;
+    }
+
+    // Everything is written aside first, so that a cancel leaves nothing behind; the disk then
+    // takes all of it in one flush, and only then does any sheet take its place.
+    QString folderError;
+    const FileDescriptor folder = toWrite.empty() ? FileDescriptor() : store.open(&folderError);
+    if (!toWrite.empty() && !folder.isOpen()) {
+        for (const ImportCandidate *c : toWrite)
+            result.refused << pathText(c->source) + QStringLiteral(": ") + folderError;
+        return result;
+    }
+    struct Writing {
+        ImportCandidate *candidate;
+        SheetStore::Pending pending; // removed through `folder`, so dropped before it
+        QString error;
+    };
+    std::vector<Writing> writing;
+    for (ImportCandidate *c : toWrite)
+        writing.push_back({c, {}, {}});
+    // Two at a time: starting a file on its way to the disk costs as much as copying it, and
+    // the other core does that while this one copies.
+    const int total = int(writing.size()) + 1;
+    std::atomic_int done = 0;
+    auto writeEvery = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < writing.size() && !progress.isCancelled(); i += step) {
+            Writing &w = writing[i];
+            w.pending = store.write(folder, w.candidate->sheet, w.candidate->file.get(), &w.error,
+                                    progress.cancelled);
+            w.candidate->file.reset();
+            progress(++done, total);
+        }
+    };
+    {
+        std::thread other(writeEvery, 1, 2);
+        writeEvery(0, 2);
+        other.join();
+    }
+    if (progress.isCancelled()) {
+        result.cancelled = true;
+        result.kept = 0;
+        return result;
+    }
+    for (Writing &w : writing) {
+        if (!w.pending.isValid())
+            result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + w.error;
+    }
+    QString flushError;
+    const auto anyWritten = std::find_if(writing.begin(), writing.end(),
+                                         [](const Writing &w) { return w.pending.isValid(); });
+    if (anyWritten != writing.end() && !store.flushAll(anyWritten->pending, &flushError)) {
+        for (Writing &w : writing) {
+            if (w.pending.isValid())
+                result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + flushError;
+            w.pending = {};
+        }
+    }
+    for (Writing &w : writing) {
+        if (!w.pending.isValid())
+            continue;
+        QString error;
+        bool replacedOne = false;
+        const bool mayReplace = replace && w.candidate->existing == SheetStore::Existing::Different;
+        if (store.install(std::move(w.pending), mayReplace, &error, &replacedOne)) {
+            ++(replacedOne ? result.replaced : result.added);
+            result.changed.push_back(w.candidate->sheet);
+        } else {
+            result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + error;
+        }
+    }
+    if (folder.isOpen())
+        SheetStore::flushFolder(folder);
+    progress(total, total);
+    return result;
+}
+
+} // namespace sheets

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "FileDescriptor.h"
+#include "SheetNames.h"
+#include "SheetStore.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sheets {
+
+// How far an import has come, for a progress display, and whether the user has stopped it.
+struct ImportProgress {
+    std::function<void(int done, int total)> report; // may be empty
+    const std::atomic_bool *cancelled = nullptr;
+
+    bool isCancelled() const { return cancelled != nullptr && *cancelled; }
+    void operator()(int done, int total) const
+    {
+        if (report)
+            report(done, total);
+    }
+};
+
+// A file named like a sheet, found among the paths given.
+struct ImportCandidate {
+    std::string source;  // its path, bytes
+    std::string sheet;   // the sheet it gives, spelt as the catalogue spells it
+    FileDescriptor file; // open from the look to the copy: what was checked is what is copied
+    SheetStore::Existing existing = SheetStore::Existing::None;
+    QString refusal; // why it cannot be a sheet; empty when it can
+};
+
+// What the given files hold, found before anything is written.
+struct ImportPlan {
+    std::vector<ImportCandidate> candidates;
+    int leftAlone = 0; // files that are no sheet, or a second file for a sheet already found
+
+    // How many sheets differ from the ones already in the folder: whether to replace them is
+    // the one question to ask.
+    int conflicts() const;
+};
+
+struct ImportResult {
+    int added = 0;
+    int kept = 0; // already there, left as they were
+    int replaced = 0;
+    int leftAlone = 0;
+    bool cancelled = false;
+    QStringList refused;              // "file: why", for every sheet that was not added
+    std::vector<std::string> changed; // the sheets added or replaced
+
+    // What happened, a line each, counts first; the refused files are not listed.
+    QStringList summary(const std::string &folder) const;
+};
+
+// Looks through `paths` (files, and folders whose own files are taken) for files named like a
+// sheet, in any case, and checks each as a choice would show it at `box`, from its headers.
+// Where several files give one sheet, the first path's wins, and within a folder an exact
+// spelling, then byte order.
+ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
+                      const SheetStore &store, QSize box, const ImportProgress &progress = {});
+
+// Writes every sheet of the plan that passed its check into the store. Sheets that differ from
+// the ones already there replace them when `replace` is set and are kept otherwise. A cancelled
+// import puts no sheet in place.
+ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
+                       const ImportProgress &progress = {});
+
+} // namespace sheets

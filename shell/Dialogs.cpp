@@ -1,0 +1,95 @@
+#include "Dialogs.h"
+
+#include "ApplicationRecord.h"
+#include "QtText.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace shell {
+
+namespace {
+
+// A folder chooser that takes files too: double-click opens a folder, the Add button takes
+// whatever is selected, folders and files alike.
+class SheetSourceDialog : public QFileDialog {
+public:
+    explicit SheetSourceDialog(QWidget *parent)
+        : QFileDialog(parent, QObject::tr("Add Sheets from Folders or Files"))
+    {
+        // Qt's own dialog: a desktop's chooser takes either folders or files, never both.
+        setOption(QFileDialog::DontUseNativeDialog);
+        setFileMode(QFileDialog::ExistingFiles);
+        setLabelText(QFileDialog::Accept, QObject::tr("Add"));
+    }
+
+    QStringList chosen() const { return m_chosen; }
+
+protected:
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        for (const QString &path : chosen) {
+            if (!QFileInfo::exists(path))
+                return QFileDialog::accept(); // says what is wrong
+        }
+        m_chosen = chosen;
+        QDialog::accept();
+    }
+
+private:
+    QStringList m_chosen;
+};
+
+} // namespace
+
+void QtDialogs::message(QWidget *parent, const QString &prompt, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setIcon(QIcon()); // plain, like the window's own buttons
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool QtDialogs::confirm(QWidget *parent, const QString &question, const QString &accept,
+                        const QString &reject)
+{
+    QMessageBox box(QMessageBox::Question, qs(kApplicationTitle), question, QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *yes = box.addButton(accept, QMessageBox::AcceptRole);
+    box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void QtDialogs::report(QWidget *parent, const QString &text, const QString &details)
+{
+    QMessageBox box(QMessageBox::Information, qs(kApplicationTitle), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    box.exec();
+}
+
+QStringList QtDialogs::chooseSheetSources(QWidget *parent)
+{
+    SheetSourceDialog dialog(parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QStringList();
+}
+
+QString QtDialogs::choosePicture(QWidget *parent)
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QFileDialog::getOpenFileName(
+        parent, QObject::tr("Use Picture for This Entry"), QString(),
+        QObject::tr("Pictures (%1);;All files (*)").arg(patterns.join(' ')));
+}
+
+} // namespace shell

@@ -1,0 +1,211 @@
+#include "ImportActions.h"
+
+#include "ApplicationRecord.h"
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "FileDescriptor.h"
+#include "PictureBox.h"
+#include "QtText.h"
+#include "SheetImporter.h"
+#include "SheetLoader.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace shell {
+
+namespace {
+
+QSize deviceSize(const QWidget *widget)
+{
+    return widget->size() * widget->devicePixelRatioF();
+}
+
+QStringList localPaths(const QMimeData *data)
+{
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+QString entriesText(const std::string &sheet)
+{
+    QStringList texts;
+    for (std::string_view text : catalogue::entriesShowing(sheet))
+        texts << qs(text);
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
+                             const sheets::SheetNames &names, Dialogs &dialogs)
+    : QObject(box)
+    , m_box(box)
+    , m_store(store)
+    , m_names(names)
+    , m_dialogs(dialogs)
+    , m_importer(new SheetImporter(
+          std::move(store), names, [box] { return deviceSize(box); }, dialogs, box->window()))
+    , m_addSheets(new QAction(tr("Add Sheets\u2026"), box))
+    , m_paste(new QAction(tr("Paste Picture"), box))
+    , m_usePicture(new QAction(tr("Use Picture for This Entry\u2026"), box))
+{
+    // Ctrl+V on Image1 only: in a list's text field it pastes text as ever.
+    m_paste->setShortcut(QKeySequence::Paste);
+    m_paste->setShortcutContext(Qt::WidgetShortcut);
+    auto *separator = new QAction(box);
+    separator->setSeparator(true);
+    box->addActions({separator, m_paste, m_usePicture, m_addSheets});
+    setChosenSheet(std::nullopt);
+
+    connect(m_addSheets, &QAction::triggered, this, &ImportActions::addSheets);
+    connect(m_paste, &QAction::triggered, this, &ImportActions::paste);
+    connect(m_usePicture, &QAction::triggered, this, &ImportActions::usePictureFile);
+    connect(box, &PictureBox::dropped, this, [this](const QMimeData *data) { drop(data, true); });
+    connect(m_importer, &SheetImporter::sheetsAdded, this,
+            [this](const QStringList &sheets) { emit sheetsChanged(sheets, false); });
+}
+
+void ImportActions::setChosenSheet(std::optional<std::string> sheet)
+{
+    m_chosenSheet = std::move(sheet);
+    m_paste->setEnabled(m_chosenSheet.has_value());
+    m_usePicture->setEnabled(m_chosenSheet.has_value());
+}
+
+void ImportActions::addSheets()
+{
+    addFrom(m_dialogs.chooseSheetSources(m_box->window()));
+}
+
+void ImportActions::addFrom(const QStringList &paths)
+{
+    m_importer->addFrom(paths);
+}
+
+void ImportActions::paste()
+{
+    if (m_chosenSheet)
+        usePicture(QGuiApplication::clipboard()->mimeData());
+}
+
+void ImportActions::usePictureFile()
+{
+    if (!m_chosenSheet)
+        return;
+    const QString path = m_dialogs.choosePicture(m_box->window());
+    if (!path.isEmpty())
+        useFile(path);
+}
+
+void ImportActions::drop(const QMimeData *data, bool onPicture)
+{
+    const QStringList paths = localPaths(data);
+    // One picture that is not named like a sheet, dropped on Image1, is the chosen entry's;
+    // folders and sheet files are added as sheets.
+    const bool onePicture =
+        paths.size() == 1 && QFileInfo(paths[0]).isFile() &&
+        !m_names.match(QFile::encodeName(QFileInfo(paths[0]).fileName()).toStdString());
+    if (onPicture && m_chosenSheet && (onePicture || (paths.isEmpty() && data->hasImage())))
+        usePicture(data);
+    else if (!paths.isEmpty())
+        addFrom(paths);
+}
+
+void ImportActions::usePicture(const QMimeData *data)
+{
+    const QStringList paths = data != nullptr ? localPaths(data) : QStringList();
+    if (paths.size() == 1)
+        useFile(paths[0]);
+    else if (data != nullptr && data->hasImage())
+        useImage(qvariant_cast<QImage>(data->imageData()));
+    else
+        m_dialogs.message(m_box->window(), tr("There is no picture to paste."),
+                          qs(kApplicationTitle));
+}
+
+void ImportActions::useFile(const QString &path)
+{
+    const sheets::FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat st {};
+    if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        m_dialogs.message(m_box->window(), tr("%1 cannot be read as a picture.").arg(path),
+                          qs(kApplicationTitle));
+        return;
+    }
+    confirmAndWrite(*m_chosenSheet, file.get(), path);
+}
+
+// Pixels from the clipboard or another program are kept as PNG.
+void ImportActions::useImage(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    const sheets::FileDescriptor memory(::memfd_create("picture", MFD_CLOEXEC));
+    if (image.isNull() || !QImageWriter(&buffer, "png").write(image) || !memory.isOpen() ||
+        ::write(memory.get(), png.constData(), std::size_t(png.size())) != png.size() ||
+        ::lseek(memory.get(), 0, SEEK_SET) != 0) {
+        m_dialogs.message(m_box->window(), tr("The picture could not be taken."),
+                          qs(kApplicationTitle));
+        return;
+    }
+    confirmAndWrite(*m_chosenSheet, memory.get(), tr("The pasted picture"));
+}
+
+void ImportActions::confirmAndWrite(const std::string &sheet, int source, const QString &what)
+{
+    QWidget *window = m_box->window();
+    const QString title = qs(kApplicationTitle);
+    const sheets::SheetCheck check = sheets::checkSheet(source, deviceSize(m_box));
+    if (check.error != sheets::SheetError::None) {
+        m_dialogs.message(window,
+                          tr("%1 cannot be a sheet: %2.").arg(what, sheets::describe(check.error)),
+                          title);
+        return;
+    }
+    const sheets::SheetStore::Existing existing = m_store.compare(sheet, source);
+    if (existing == sheets::SheetStore::Existing::Same) {
+        m_dialogs.message(window, tr("This picture is %1 already.").arg(qs(sheet)), title);
+        return;
+    }
+    QString question = tr("Use this picture as %1?\n\nThis picture will be shown for: %2.")
+                           .arg(qs(sheet), entriesText(sheet));
+    if (existing == sheets::SheetStore::Existing::Different)
+        question += tr("\n\nThe %1 there now will be kept in %2.")
+                        .arg(qs(sheet), QFile::decodeName((m_store.folder() + '/').c_str()) +
+                                            qs(sheets::SheetStore::kReplacedFolder));
+    if (!m_dialogs.confirm(window, question, tr("Use Picture"), tr("Cancel")))
+        return;
+    QString error;
+    const sheets::FileDescriptor folder = m_store.open(&error);
+    sheets::SheetStore::Pending pending = folder.isOpen()
+                                              ? m_store.write(folder, sheet, source, &error)
+                                              : sheets::SheetStore::Pending();
+    if (!pending.isValid() || !m_store.flush(pending, &error) ||
+        !m_store.install(std::move(pending), true, &error)) {
+        m_dialogs.message(window, error + tr(". The sheet there stays as it was."), title);
+        return;
+    }
+    sheets::SheetStore::flushFolder(folder);
+    emit sheetsChanged({qs(sheet)}, true);
+}
+
+} // namespace shell
