@@ -1,6 +1,7 @@
 // How long a choice takes, against the cost of decoding alone, and how long start-up takes,
 // against a bare window of the same widgets. Each target is a ratio to a baseline measured in
 // the same run. Run: build/tesselbox-bench (add --benchmark_filter=... to pick).
+#include "BenchSupport.h"
 #include "CatalogueList.h"
 #include "Form1.h"
 #include "PictureBox.h"
@@ -33,42 +34,6 @@ QString sizeName(QSize s)
     return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
 }
 
-// Something like a sheet: shapes on a gradient, and for JPEG the fine grain of a photograph.
-QImage sheetLike(QSize size, bool grain)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, size.width(), size.height());
-    sky.setColorAt(0, QColor(70, 110, 160));
-    sky.setColorAt(1, QColor(200, 170, 120));
-    p.fillRect(image.rect(), sky);
-    QRandomGenerator random(42);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 300; ++i) {
-        p.setBrush(QColor::fromHsv(int(random.bounded(360)), 120 + int(random.bounded(120)),
-                                   90 + int(random.bounded(160))));
-        p.setPen(Qt::NoPen);
-        const int w = int(random.bounded(size.width() / 6 + 1)) + 4;
-        const int h = int(random.bounded(size.height() / 6 + 1)) + 4;
-        p.drawRoundedRect(
-            QRect(int(random.bounded(size.width())), int(random.bounded(size.height())), w, h),
-            w / 4.0, h / 4.0);
-    }
-    p.end();
-    if (grain) {
-        for (int y = 0; y < size.height(); ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < size.width(); ++x) {
-                const int d = int(random.bounded(17)) - 8;
-                row[x] = qRgb(std::clamp(qRed(row[x]) + d, 0, 255),
-                              std::clamp(qGreen(row[x]) + d, 0, 255),
-                              std::clamp(qBlue(row[x]) + d, 0, 255));
-            }
-        }
-    }
-    return image;
-}
-
 // One folder per format and size, each holding the sheet "ghost.qpk" (Buildings 25 to 29).
 class Sheets {
 public:
@@ -81,7 +46,7 @@ public:
                 QDir().mkpath(folder);
                 QImageWriter writer(folder + "/ghost.qpk", format);
                 writer.setQuality(std::string_view(format) == "jpeg" ? 85 : 50);
-                writer.write(sheetLike(size, std::string_view(format) == "jpeg"));
+                writer.write(bench::sheetLike(size, std::string_view(format) == "jpeg"));
                 m_folders[key(format, size)] = folder;
             }
         }
@@ -105,10 +70,10 @@ const Sheets *gSheets = nullptr;
 
 void chooseSheet(benchmark::State &state, const char *format, QSize size)
 {
-    shell::Form1 form(
-        sheets::SheetLoader(sheets::SheetLocator({gSheets->folder(format, size).toStdString()})));
     int messages = 0;
-    form.setMessagePresenter([&](QWidget *, const QString &, const QString &) { ++messages; });
+    const std::string folder = gSheets->folder(format, size).toStdString();
+    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder},
+                      std::make_unique<bench::CountingDialogs>(messages));
     form.Form_Load();
     for (auto _ : state) {
         form.chooseEntry(1, 27); // "Ghost Town Saloon": the whole procedure, clearing included

@@ -1,0 +1,101 @@
+// How long adding 119 sheets of 1600 x 1200 takes, against copying the same files with cp into
+// the same file system, and the longest the window stops answering while it adds them. Medians
+// of five rounds, cp and the import taking turns; exits 1 when a target is missed.
+// Run: build/tesselbox-import-bench [FOLDER] (on the file system to measure; default: temporary)
+#include "BenchSupport.h"
+#include "Catalogue.h"
+#include "Form1.h"
+#include "ImportActions.h"
+#include "SheetImport.h"
+#include "SheetImporter.h"
+#include "SheetNames.h"
+#include "WindowDescription.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRounds = 5;
+
+// Times one run of `work`, with the disk quiet before it.
+template <typename Work> double timed(Work work)
+{
+    ::sync();
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir root(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/import-bench-XXXXXX"
+                                : QDir::tempPath() + "/import-bench-XXXXXX");
+    const QString sources = root.filePath("sources");
+    QDir().mkpath(sources);
+    std::fprintf(stderr, "Writing 119 sheets of 1600 x 1200 to %s...\n", qPrintable(sources));
+    QStringList files;
+    for (std::string_view sheet : catalogue::kSheets) {
+        files << sources + '/' + QString::fromLatin1(sheet.data(), qsizetype(sheet.size()));
+        bench::sheetLike(QSize(1600, 1200), true, quint32(files.size())).save(files.last(), "jpeg");
+    }
+
+    const sheets::SheetNames names(catalogue::kSheets);
+    const QSize box(shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight());
+    std::vector<double> copied, added, addedInWindow, stalls;
+    for (int round = 0; round < kRounds; ++round) {
+        const QString prefix = root.filePath(QString::number(round));
+        QDir().mkpath(prefix + "-cp");
+        copied.push_back(
+            timed([&] { QProcess::execute("cp", QStringList(files) << prefix + "-cp"); }));
+        const sheets::SheetStore store((prefix + "-add").toStdString());
+        sheets::ImportResult result;
+        added.push_back(timed([&] {
+            result = sheets::runImport(
+                sheets::planImport({sources.toStdString()}, names, store, box), store, false);
+        }));
+        if (result.added != int(catalogue::kSheets.size())) {
+            std::fprintf(stderr, "only %d sheets were added\n", result.added);
+            return 2;
+        }
+
+        // Through the window, with its progress dialog.
+        int messages = 0;
+        const std::string folder = (prefix + "-window").toStdString();
+        shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder},
+                          std::make_unique<bench::CountingDialogs>(messages));
+        form.Form_Load();
+        form.show();
+        const shell::SheetImporter *importer = form.importActions()->importer();
+        addedInWindow.push_back(timed([&] {
+            form.importActions()->addFrom({sources});
+            stalls.push_back(bench::runUntil([&] { return !importer->isBusy(); }));
+        }));
+    }
+
+    const double ratio = bench::median(added) / bench::median(copied);
+    const double windowRatio = bench::median(addedInWindow) / bench::median(copied);
+    const double stall = *std::max_element(stalls.begin(), stalls.end());
+    std::printf("cp %.1f ms; adding %.1f ms, in the window %.1f ms (medians of %d)\n",
+                bench::median(copied), bench::median(added), bench::median(addedInWindow), kRounds);
+    std::printf("%-48s %7.2f  target <= 1.50 %s\n", "adding 119 sheets / cp of the same files",
+                ratio, ratio <= 1.5 ? "" : "MISSED");
+    std::printf("%-48s %7.2f  target <= 1.50 %s\n", "adding them in the window / cp", windowRatio,
+                windowRatio <= 1.5 ? "" : "MISSED");
+    std::printf("%-48s %7.1f  target <= 100 %s\n", "longest stall of the window, ms", stall,
+                stall <= 100 ? "" : "MISSED");
+    return ratio <= 1.5 && windowRatio <= 1.5 && stall <= 100 ? 0 : 1;
+}
