@@ -6,6 +6,7 @@
 #include "Catalogue.h"
 #include "Form1.h"
 #include "Gallery.h"
+#include "GalleryView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

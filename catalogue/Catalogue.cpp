@@ -9,12 +9,19 @@ const Category *category(int number)
     return &kCategories[static_cast<std::size_t>(number - 1)];
 }
 
-std::optional<std::string_view> sheetFor(int number, int index)
+const Entry *entry(int number, int index)
 {
     const Category *c = category(number);
     if (c == nullptr || index < 0 || index >= c->entryCount())
-        return std::nullopt;
-    return c->entries[static_cast<std::size_t>(index)].sheet;
+        return nullptr;
+    return &c->entries[static_cast<std::size_t>(index)];
+}
+
+std::optional<std::string_view> sheetFor(int number, int index)
+{
+    if (const Entry *e = entry(number, index))
+        return e->sheet;
+    return std::nullopt;
 }
 
 std::vector<std::string_view> entriesShowing(std::string_view sheet)

@@ -81,8 +81,11 @@ inline constexpr auto kSheets = detail::distinctSheets<detail::distinctSheetCoun
 // The category numbered 1..7, or nullptr for any other number.
 const Category *category(int number);
 
-// The picture sheet of entry `index` of category `number`; nothing for an index outside the
-// table, such as the -1 of a list without a chosen entry.
+// Entry `index` of category `number`; nullptr for an index outside the table, such as the -1 of
+// a list without a chosen entry.
+const Entry *entry(int number, int index);
+
+// The picture sheet of entry `index` of category `number`; nothing where there is no entry.
 std::optional<std::string_view> sheetFor(int number, int index);
 
 // The list texts of every entry that `sheet` shows, in catalogue order.

@@ -10,17 +10,17 @@ namespace preview {
 namespace {
 
 // Step 3: find the chosen entry's sheet and show it. Returns the run-time error it raised.
-ErrorNumber showChosenSheet(Runtime &runtime, int category)
+RuntimeError showChosenSheet(Runtime &runtime, int category)
 {
     try {
         const auto sheet = catalogue::sheetFor(category, runtime.listIndex(category));
         if (!sheet)
-            return kNoError; // no entry chosen: Image1 keeps what it shows
-        return runtime.loadPicture(*sheet);
+            return {}; // no entry chosen: Image1 keeps what it shows
+        return runtime.loadPicture(category, *sheet);
     } catch (const std::bad_alloc &) {
-        return kErrOutOfMemory;
+        return {kErrOutOfMemory, "Out of memory"};
     } catch (...) {
-        return kErrInternal;
+        return {kErrInternal, "Internal error"};
     }
 }
 
@@ -31,26 +31,20 @@ void runSelection(Runtime &runtime, int category)
     if (category < 1 || category > static_cast<int>(kClearingSets.size()))
         return;
     for (int list : kClearingSets[static_cast<std::size_t>(category - 1)])
-        runtime.setListText(list, "");
+        runtime.clearList(list);
 
     // The error trap covers only what follows: a fresh error number for every choice.
-    const ErrorNumber error = showChosenSheet(runtime, category);
-    reportSheetError(runtime, error);
+    reportSheetError(runtime, showChosenSheet(runtime, category));
 }
 
-void reportSheetError(Runtime &runtime, ErrorNumber error)
+void reportSheetError(Runtime &runtime, const RuntimeError &error)
 {
-    if (error == kNoError)
-        return;
     // A file that exists but cannot be shown is reported too: keeping the previous picture
     // silently would pass it off as the new entry's. The reason says what to mend.
-    for (const SheetReport &report : kSheetReports) {
-        if (report.error == error) {
-            runtime.msgBox(report.message);
-            return;
-        }
-    }
-    runtime.msgBox(kUnreadablePictureMessage);
+    if (error.number == kErrFileNotFound)
+        runtime.msgBox(kMissingFileMessage);
+    else if (error.number != kNoError)
+        runtime.msgBox("ERROR open file. Reason: " + error.description + "!");
 }
 
 } // namespace preview

@@ -1,5 +1,7 @@
 #include "JpegFrame.h"
 
+#include "SheetLimits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -239,7 +241,7 @@ JpegFrame readJpegFrame(int fd)
         frame.bufferedCoefficientBytes += c.blocks * 64 * 2;
     frame.scans = 1;
     frame.scanBlocks = scanBlocks(*firstScan, components);
-    while (frame.scans <= kScanLimit) {
+    while (frame.scans <= kMaxJpegScans) {
         const std::optional<Segment> segment = readSegment(reader);
         if (!segment)
             break;

@@ -18,15 +18,11 @@ struct JpegFrame {
     bool multiScan = false;
     // Bytes of DCT coefficients buffered for the whole picture when multiScan; 0 otherwise.
     std::int64_t bufferedCoefficientBytes = 0;
-    // When multiScan: the scans, counted up to kScanLimit + 1, and how many 8 x 8 blocks they
+    // When multiScan: the scans, counted up to kMaxJpegScans + 1, and how many 8 x 8 blocks they
     // make the decoder go through in all, whatever size it decodes to.
     int scans = 0;
     std::int64_t scanBlocks = 0;
 };
-
-// Walking stops here: no real picture comes near it, and the decoder goes through every block
-// of every scan, so a file made of thousands of them would hold the window for a minute.
-inline constexpr int kScanLimit = 100;
 
 // Reads the markers of the JPEG open as `fd` (from offset 0, leaving the file position alone):
 // the headers, and for a multi-scan picture every scan header to the end.

@@ -2,8 +2,6 @@
 
 #include "SheetLoader.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <map>
 #include <thread>
@@ -15,11 +13,6 @@
 namespace sheets {
 
 namespace {
-
-QString pathText(const std::string &path)
-{
-    return QFile::decodeName(path.c_str());
-}
 
 struct Found {
     std::string path;
@@ -71,9 +64,8 @@ void examine(ImportCandidate &candidate, const SheetStore &store, QSize box)
     else
         check = checkSheet(candidate.file.get(), box);
     if (check.error != SheetError::None) {
-        candidate.refusal = describe(check.error);
-        if (!check.detail.isEmpty())
-            candidate.refusal += QStringLiteral(" (%1)").arg(check.detail);
+        candidate.refusal = check.error;
+        candidate.detail = check.detail;
         candidate.file.reset();
         return;
     }
@@ -87,34 +79,8 @@ void examine(ImportCandidate &candidate, const SheetStore &store, QSize box)
 int ImportPlan::conflicts() const
 {
     return int(std::count_if(candidates.begin(), candidates.end(), [](const ImportCandidate &c) {
-        return c.refusal.isEmpty() && c.existing == SheetStore::Existing::Different;
+        return c.isAccepted() && c.existing == SheetStore::Existing::Different;
     }));
-}
-
-QStringList ImportResult::summary(const std::string &folder) const
-{
-    QStringList lines;
-    if (cancelled)
-        lines << QStringLiteral("Cancelled: no sheet was added.");
-    else if (added > 0)
-        lines << QStringLiteral("Added %1 sheet(s) to %2.").arg(added).arg(pathText(folder));
-    else
-        lines << QStringLiteral("No sheet was added.");
-    if (replaced > 0)
-        lines << QStringLiteral("Replaced %1 sheet(s); the old ones are kept in %2/%3.")
-                     .arg(replaced)
-                     .arg(pathText(folder),
-                          QString::fromLatin1(SheetStore::kReplacedFolder.data(),
-                                              qsizetype(SheetStore::kReplacedFolder.size())));
-    if (kept > 0)
-        lines << QStringLiteral("Kept %1 sheet(s) that were already there.").arg(kept);
-    if (!refused.isEmpty())
-        lines << QStringLiteral("Refused %1 file(s).").arg(refused.size());
-    if (leftAlone > 0)
-        lines << QStringLiteral("Left alone %1 file(s) that are not sheets, or a second file for "
-                                "the same sheet.")
-                     .arg(leftAlone);
-    return lines;
 }
 
 ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
@@ -135,7 +101,7 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
                 continue;
             }
             bySheet.emplace(*sheet, plan.candidates.size());
-            plan.candidates.push_back({f.path, *sheet, {}, {}, {}});
+            plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
         }
     }
     const int total = int(plan.candidates.size());
@@ -153,8 +119,8 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     result.leftAlone = plan.leftAlone;
     std::vector<ImportCandidate *> toWrite;
     for (ImportCandidate &c : plan.candidates) {
-        if (!c.refusal.isEmpty())
-            result.refused << pathText(c.source) + QStringLiteral(": ") + c.refusal;
+        if (!c.isAccepted())
+            result.refused.push_back({c.source, c.refusal, c.detail});
         else if (c.existing == SheetStore::Existing::None ||
                  (c.existing == SheetStore::Existing::Different && replace))
             toWrite.push_back(&c);
@@ -168,7 +134,7 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     const FileDescriptor folder = toWrite.empty() ? FileDescriptor() : store.open(&folderError);
     if (!toWrite.empty() && !folder.isOpen()) {
         for (const ImportCandidate *c : toWrite)
-            result.refused << pathText(c->source) + QStringLiteral(": ") + folderError;
+            result.refused.push_back({c->source, SheetError::None, folderError});
         return result;
     }
     struct Writing {
@@ -204,7 +170,7 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     }
     for (Writing &w : writing) {
         if (!w.pending.isValid())
-            result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + w.error;
+            result.refused.push_back({w.candidate->source, SheetError::None, w.error});
     }
     QString flushError;
     const auto anyWritten = std::find_if(writing.begin(), writing.end(),
@@ -212,7 +178,7 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     if (anyWritten != writing.end() && !store.flushAll(anyWritten->pending, &flushError)) {
         for (Writing &w : writing) {
             if (w.pending.isValid())
-                result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + flushError;
+                result.refused.push_back({w.candidate->source, SheetError::None, flushError});
             w.pending = {};
         }
     }
@@ -226,7 +192,7 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
             ++(replacedOne ? result.replaced : result.added);
             result.changed.push_back(w.candidate->sheet);
         } else {
-            result.refused << pathText(w.candidate->source) + QStringLiteral(": ") + error;
+            result.refused.push_back({w.candidate->source, SheetError::None, error});
         }
     }
     if (folder.isOpen())

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "FileDescriptor.h"
+#include "SheetError.h"
 #include "SheetNames.h"
 #include "SheetStore.h"
 
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -34,7 +34,18 @@ struct ImportCandidate {
     std::string sheet;   // the sheet it gives, spelt as the catalogue spells it
     FileDescriptor file; // open from the look to the copy: what was checked is what is copied
     SheetStore::Existing existing = SheetStore::Existing::None;
-    QString refusal; // why it cannot be a sheet; empty when it can
+    SheetError refusal = SheetError::None; // why it cannot be a sheet
+    QString detail;
+
+    bool isAccepted() const { return refusal == SheetError::None; }
+};
+
+// A sheet that was not added: refused for what it is, or, with no error, not written for the
+// reason `detail` gives.
+struct ImportRefusal {
+    std::string source;
+    SheetError error = SheetError::None;
+    QString detail;
 };
 
 // What the given files hold, found before anything is written.
@@ -53,11 +64,8 @@ struct ImportResult {
     int replaced = 0;
     int leftAlone = 0;
     bool cancelled = false;
-    QStringList refused;              // "file: why", for every sheet that was not added
+    std::vector<ImportRefusal> refused;
     std::vector<std::string> changed; // the sheets added or replaced
-
-    // What happened, a line each, counts first; the refused files are not listed.
-    QStringList summary(const std::string &folder) const;
 };
 
 // Looks through `paths` (files, and folders whose own files are taken) for files named like a

@@ -1,5 +1,7 @@
 #include "SvgComplexity.h"
 
+#include "SheetLimits.h"
+
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -10,9 +12,6 @@
 namespace sheets {
 
 namespace {
-
-// Deeper than this, rendering recursion could run out of stack.
-constexpr int kMaxDepth = 256;
 
 struct Element {
     QString useTarget; // the id a <use> draws again
@@ -34,7 +33,7 @@ public:
         Element &e = m_elements[std::size_t(index)];
         if (e.drawn >= 0)
             return e.drawn;
-        if (e.drawn == -2 || depth > kMaxDepth)
+        if (e.drawn == -2 || depth > kMaxVectorDepth)
             return m_limit + 1;
         e.drawn = -2;
         qint64 total = 1;
@@ -67,7 +66,7 @@ std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit)
         }
         if (token != QXmlStreamReader::StartElement)
             continue;
-        if (qint64(elements.size()) > limit || int(open.size()) > kMaxDepth)
+        if (qint64(elements.size()) > limit || int(open.size()) > kMaxVectorDepth)
             return limit + 1;
         const int index = int(elements.size());
         elements.emplace_back();

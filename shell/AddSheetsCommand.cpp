@@ -2,12 +2,11 @@
 
 #include "Catalogue.h"
 #include "CommandLine.h"
+#include "ImportSummary.h"
 #include "SheetFolders.h"
 #include "SheetImport.h"
 #include "SheetLoader.h"
 #include "WindowDescription.h"
-
-#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -22,13 +21,8 @@ void print(const QString &line)
 
 } // namespace
 
-int addSheetsCommand(const CommandLine &commandLine, int argc, char *argv[])
+int addSheetsCommand(const CommandLine &commandLine)
 {
-    // Pictures are only looked at, never shown: no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    sheets::installAllocationLimit();
-
     const sheets::SheetStore store(sheets::sheetPlaces(commandLine.sheetsFolder).userFolder);
     const sheets::SheetNames names(catalogue::kSheets);
     const QSize box(kPictureBox.pixelWidth(), kPictureBox.pixelHeight());
@@ -37,15 +31,15 @@ int addSheetsCommand(const CommandLine &commandLine, int argc, char *argv[])
     const sheets::ImportResult result =
         sheets::runImport(std::move(plan), store, commandLine.replace);
 
-    for (const QString &line : result.summary(store.folder()))
+    for (const QString &line : importSummary(result, store.folder()))
         print(line);
     if (conflicts > 0 && !commandLine.replace)
         print(QStringLiteral("%1 of them differ from the ones being added: --replace replaces "
                              "them, and keeps the old ones in replaced/.")
                   .arg(conflicts));
-    for (const QString &refused : result.refused)
+    for (const QString &refused : refusalLines(result))
         print(QStringLiteral("  ") + refused);
-    return result.refused.isEmpty() ? 0 : 1;
+    return result.refused.empty() ? 0 : 1;
 }
 
 } // namespace shell

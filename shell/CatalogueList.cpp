@@ -1,57 +1,19 @@
 #include "CatalogueList.h"
 
-#include <QAccessibleWidget>
+#include "CatalogueListAccessible.h"
+
+#include <QAccessible>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QWheelEvent>
 
 namespace shell {
 
-namespace {
-
-// On Linux, Qt names an editable combo box by its text once it shows one, so a screen reader
-// announced the Buildings list as "Airtower". Here a list keeps its label's name, and its text
-// is its value.
-class CatalogueListAccessible : public QAccessibleWidget {
-public:
-    explicit CatalogueListAccessible(CatalogueList *list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
-    {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return static_cast<CatalogueList *>(widget())->currentText();
-        return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override
-    {
-        return QAccessibleWidget::actionNames() << showMenuAction();
-    }
-
-    void doAction(const QString &action) override
-    {
-        if (action == showMenuAction())
-            static_cast<CatalogueList *>(widget())->showPopup();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(CatalogueList::staticMetaObject.className()))
-        return new CatalogueListAccessible(static_cast<CatalogueList *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 CatalogueList::CatalogueList(QWidget *parent)
     : QComboBox(parent)
 {
-    static const bool accessible = (QAccessible::installFactory(accessibleFor), true);
+    static const bool accessible =
+        (QAccessible::installFactory(CatalogueListAccessible::forObject), true);
     Q_UNUSED(accessible);
 
     // Typing offers the entries that contain the typed text; picking one is a choice. This

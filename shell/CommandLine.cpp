@@ -13,44 +13,14 @@
 
 namespace shell {
 
+using sheets::qs;
+
 namespace {
 
-// The options QApplication takes for itself. They are parsed here so that they are not called
-// unknown, and listed by --help-all; QApplication acts on them.
-struct QtOption {
-    const char *name;
-    const char *value; // nullptr: takes none
-    const char *description;
-};
-constexpr QtOption kQtOptions[] = {
-    {"platform", "name", "Platform plugin to use: xcb, wayland, offscreen, ..."},
-    {"platformpluginpath", "folder", "Where to look for platform plugins."},
-    {"platformtheme", "name", "Platform theme to use."},
-    {"plugin", "name", "Further plugin to load, such as an input device."},
-    {"qwindowgeometry", "geometry", "Size and place of the window, as WxH+X+Y."},
-    {"geometry", "geometry", "The same as --qwindowgeometry."},
-    {"qwindowicon", "file", "Icon for the window."},
-    {"qwindowtitle", "title", "Title of the window."},
-    {"title", "title", "The same as --qwindowtitle."},
-    {"name", "name", "Application name for the X resource database."},
-    {"display", "display", "X display to use."},
-    {"style", "style", "Widget style, such as Fusion."},
-    {"stylesheet", "file", "Style sheet to apply."},
-    {"session", "id", "Session to restore."},
-    {"dialogs", "kind", "Kind of standard dialogs (Windows only)."},
-    {"fontengine", "name", "Font engine to use (Windows only)."},
-    {"qmljsdebugger", "settings", "Settings of the QML debugger."},
-    {"reverse", nullptr, "Lay the window out from right to left."},
-    {"widgetcount", nullptr, "Print how many widgets were made, at exit."},
-    {"nograb", nullptr, "Never grab the mouse or keyboard (X11)."},
-    {"dograb", nullptr, "Grab the mouse and keyboard even under a debugger (X11)."},
-    {"sync", nullptr, "Talk to the X server synchronously, for debugging."},
-};
-
-// The parser, with Qt's own options listed in its help or not.
+// The program's own options.
 class Parser : public QCommandLineParser {
 public:
-    explicit Parser(bool listQtOptions)
+    Parser()
     {
         setApplicationDescription(
             QStringLiteral("Shows the picture sheet of a mission editor catalogue entry."));
@@ -64,15 +34,6 @@ public:
         addPositionalArgument(QStringLiteral("PATH"),
                               QStringLiteral("With --add-sheets: a folder or file to add from."),
                               QStringLiteral("[PATH...]"));
-        for (const QtOption &o : kQtOptions) {
-            QCommandLineOption option(QString::fromLatin1(o.name),
-                                      QString::fromLatin1(o.description));
-            if (o.value != nullptr)
-                option.setValueName(QString::fromLatin1(o.value));
-            if (!listQtOptions)
-                option.setFlags(QCommandLineOption::HiddenFromHelp);
-            addOption(option);
-        }
     }
 
     // Without an application object Qt cannot know the program's name, so it is put in here.
@@ -119,34 +80,50 @@ std::string absolute(const std::string &path)
 
 } // namespace
 
-std::optional<CommandLine> parseCommandLine(int argc, const char *const argv[], QTextStream &out,
-                                            QTextStream &err, int *exitCode)
+QStringList latin1(int argc, const char *const argv[])
 {
     // Latin-1 keeps every byte of a folder name that is not UTF-8, and gives it back.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLatin1(argv[i]);
+    return arguments;
+}
 
-    Parser parser(false);
-    const QString program = qs(kExecutableName);
+ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStream &out,
+                                   QTextStream &err, bool qtHasTaken)
+{
+    Parser parser;
+    ParsedCommandLine parsed;
     auto stop = [&](QTextStream &stream, const QString &text, int code) {
         stream << text;
         stream.flush();
-        *exitCode = code;
-        return std::nullopt;
+        parsed.exitCode = code;
+        return parsed;
     };
-    auto fail = [&](const QString &message) -> std::optional<CommandLine> {
-        return stop(err, program + QStringLiteral(": ") + message + "\n\n" + parser.help(), 2);
+    auto fail = [&](const QString &message) {
+        return stop(
+            err, qs(kExecutableName) + QStringLiteral(": ") + message + "\n\n" + parser.help(), 2);
     };
 
-    if (!parser.parse(arguments))
+    const bool clean = parser.parse(latin1(argc, argv));
+    parsed.windowless = parser.isSet(QStringLiteral("help")) ||
+                        parser.isSet(QStringLiteral("help-all")) ||
+                        parser.isSet(QStringLiteral("version")) || parser.isSet(parser.addSheets);
+    if (!clean && !qtHasTaken && !parser.unknownOptionNames().isEmpty()) {
+        parsed.leftToQt = true;
+        return parsed;
+    }
+    if (!clean)
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help-all")))
-        return stop(out, Parser(true).help(), 0);
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parsed.helpAll = true;
+        return parsed;
+    }
     if (parser.isSet(QStringLiteral("help")))
         return stop(out, parser.help(), 0);
     if (parser.isSet(QStringLiteral("version")))
         return stop(out, qs(kProductName) + ' ' + qs(kProductVersion) + '\n', 0);
+
     const QStringList paths = parser.positionalArguments();
     CommandLine result;
     if (parser.isSet(parser.addSheets)) {
@@ -170,8 +147,19 @@ std::optional<CommandLine> parseCommandLine(int argc, const char *const argv[], 
                 QStringLiteral("--sheets: '%1' is not a folder").arg(parser.value(parser.sheets)));
         result.sheetsFolder = absolute(folder);
     }
-    *exitCode = 0;
-    return result;
+    parsed.commandLine = result;
+    return parsed;
+}
+
+void showHelpAll(int argc, const char *const argv[])
+{
+    // Qt lists its options in the help of a parser it processes itself, under the program's
+    // name as the arguments give it.
+    Parser parser;
+    QStringList arguments = latin1(argc, argv);
+    arguments[0] = qs(kExecutableName);
+    parser.process(arguments);
+    std::exit(0); // process() has ended the program already
 }
 
 } // namespace shell

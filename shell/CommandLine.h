@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class QCoreApplication;
 class QTextStream;
 
 namespace shell {
@@ -15,11 +16,24 @@ struct CommandLine {
     bool replace = false; // sheets already there are replaced, and kept in replaced/
 };
 
-// Reads the program's arguments (Qt's own, such as -platform or -style, are let through for
-// QApplication). Returns the settings to run with, or the exit code when the program should
-// stop here: 0 after --help, --help-all or --version, 2 after a bad argument. Arguments are
-// bytes: `out` and `err` must write Latin-1, so that a folder name comes out as it came in.
-std::optional<CommandLine> parseCommandLine(int argc, const char *const argv[], QTextStream &out,
-                                            QTextStream &err, int *exitCode);
+// What reading the arguments came to.
+struct ParsedCommandLine {
+    std::optional<CommandLine> commandLine; // what to run; none: stop, with `exitCode`
+    int exitCode = 0;
+    // Options that are not the program's: Qt's own, such as -platform or -style, are known only
+    // to QApplication, which takes them out of the arguments. Read what it leaves again.
+    bool leftToQt = false;
+    bool helpAll = false;    // the help with Qt's options, which only QApplication can list
+    bool windowless = false; // ends without a window: needs no display
+};
+
+// Reads the program's arguments; after --help, --version or a bad argument it prints and says
+// to stop, with 0 or 2. Arguments are bytes: `out` and `err` must write Latin-1, so that a
+// folder name comes out as it came in. `qtHasTaken`: QApplication has taken its own options out.
+ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStream &out,
+                                   QTextStream &err, bool qtHasTaken);
+
+// Prints the help with Qt's own options, as Qt lists them, and ends the process with 0.
+[[noreturn]] void showHelpAll(int argc, const char *const argv[]);
 
 } // namespace shell

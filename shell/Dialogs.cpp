@@ -2,49 +2,16 @@
 
 #include "ApplicationRecord.h"
 #include "QtText.h"
+#include "SheetSourceDialog.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace shell {
 
-namespace {
-
-// A folder chooser that takes files too: double-click opens a folder, the Add button takes
-// whatever is selected, folders and files alike.
-class SheetSourceDialog : public QFileDialog {
-public:
-    explicit SheetSourceDialog(QWidget *parent)
-        : QFileDialog(parent, QObject::tr("Add Sheets from Folders or Files"))
-    {
-        // Qt's own dialog: a desktop's chooser takes either folders or files, never both.
-        setOption(QFileDialog::DontUseNativeDialog);
-        setFileMode(QFileDialog::ExistingFiles);
-        setLabelText(QFileDialog::Accept, QObject::tr("Add"));
-    }
-
-    QStringList chosen() const { return m_chosen; }
-
-protected:
-    void accept() override
-    {
-        const QStringList chosen = selectedFiles();
-        for (const QString &path : chosen) {
-            if (!QFileInfo::exists(path))
-                return QFileDialog::accept(); // says what is wrong
-        }
-        m_chosen = chosen;
-        QDialog::accept();
-    }
-
-private:
-    QStringList m_chosen;
-};
-
-} // namespace
+using sheets::qs;
 
 void QtDialogs::message(QWidget *parent, const QString &prompt, const QString &title)
 {

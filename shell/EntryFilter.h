@@ -4,19 +4,19 @@
 
 namespace shell {
 
-// The data of a catalogue entry in the item models here: its list (1..7; 0 for a row that is a
-// category's caption), its index there, and its own text.
-enum EntryRole { ListRole = Qt::UserRole + 1, IndexRole, TextRole };
-
-// Narrows a model of entries to those whose own text contains the typed text, in any case; a
-// category's caption is never searched, and stays while an entry under it does. Find (Ctrl+F)
-// and the gallery match alike through it.
+// Narrows the catalogue's rows to the entries whose own text contains the typed text, in any
+// case. A category's caption is never searched; it stays while an entry under it does, or, with
+// captions off, never shows, and each entry then names its category itself. Find (Ctrl+F) and
+// the gallery match alike through it.
 class EntryFilter : public QSortFilterProxyModel {
     Q_OBJECT
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
     void setText(const QString &text);
+    void setCaptionsShown(bool shown);
+
+    QVariant data(const QModelIndex &index, int role) const override;
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex &parent) const override;
@@ -25,6 +25,7 @@ private:
     bool matches(int row) const;
 
     QString m_text;
+    bool m_captions = true;
 };
 
 } // namespace shell

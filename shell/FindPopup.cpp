@@ -1,14 +1,12 @@
 #include "FindPopup.h"
 
-#include "Catalogue.h"
+#include "CatalogueModel.h"
 #include "EntryFilter.h"
-#include "QtText.h"
 #include "WindowDescription.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,23 +20,9 @@ FindPopup::FindPopup(QWidget *parent)
     setAccessibleName(tr("Find an entry"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    m_entries = new QStandardItemModel(this);
-    for (const catalogue::Category &c : catalogue::kCategories) {
-        // Named as its list's label, without the label's colon.
-        QString category = qs(c.caption);
-        if (category.endsWith(QLatin1Char(':')))
-            category.chop(1);
-        for (const catalogue::Entry &e : c.entries) {
-            auto *item = new QStandardItem(qs(e.text) + QStringLiteral("  \u2014  ") + category);
-            item->setData(c.number, ListRole);
-            item->setData(e.index, IndexRole);
-            item->setData(qs(e.text), TextRole);
-            item->setEditable(false);
-            m_entries->appendRow(item);
-        }
-    }
     m_matches = new EntryFilter(this);
-    m_matches->setSourceModel(m_entries);
+    m_matches->setCaptionsShown(false);
+    m_matches->setSourceModel(new CatalogueModel(this));
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("FindField"));

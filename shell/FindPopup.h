@@ -4,7 +4,6 @@
 
 class QLineEdit;
 class QListView;
-class QStandardItemModel;
 
 namespace shell {
 
@@ -34,7 +33,6 @@ private:
     void filter(const QString &text);
     void chooseCurrent();
 
-    QStandardItemModel *m_entries = nullptr;
     EntryFilter *m_matches = nullptr;
     QLineEdit *m_field = nullptr;
     QListView *m_results = nullptr;

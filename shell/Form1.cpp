@@ -4,6 +4,7 @@
 #include "ApplicationRecord.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
+#include "CommandButton.h"
 #include "FindPopup.h"
 #include "Gallery.h"
 #include "ImportActions.h"
@@ -39,6 +40,8 @@ static void initResources()
 
 namespace shell {
 
+using sheets::qs;
+
 namespace {
 
 constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHandlers = {
@@ -60,22 +63,6 @@ bool takesFocus(ControlKind kind)
     return kind == ControlKind::List || kind == ControlKind::Button;
 }
 
-// Neither button is the window's default: Enter in a list presses nothing. On a button that
-// has the focus, Enter presses it, as Space does.
-class Button : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            animateClick();
-        else
-            QPushButton::keyPressEvent(event);
-    }
-};
-
 // Where sheets go and how to add them, for a user who has none yet.
 QString noSheetsHint(const std::string &userFolder)
 {
@@ -95,11 +82,8 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
     switch (c.kind) {
     case ControlKind::List:
         return new CatalogueList(parent);
-    case ControlKind::Button: {
-        auto *button = new Button(qs(c.caption), parent);
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::Button:
+        return new CommandButton(qs(c.caption), parent);
     case ControlKind::Label: {
         auto *label = new QLabel(qs(c.caption), parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,7 +104,6 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidg
     , m_names(catalogue::kSheets)
     , m_dialogs(dialogs != nullptr ? std::move(dialogs) : std::make_unique<QtDialogs>())
     , m_loader(sheets::SheetLocator(m_places.searchOrder()))
-    , m_runtime(*this, m_loader)
 {
     initResources();
     setObjectName(QStringLiteral("Form1"));
@@ -136,9 +119,11 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidg
     nameListsByTheirLabels();
     setFocusOrder();
     connectHandlers();
-    m_actions = new SheetActions(m_image, m_loader, m_runtime);
+    m_runtime = new WindowRuntime(m_lists, m_image, m_loader, *m_dialogs);
+    m_actions = new SheetActions(m_image, m_loader, *m_runtime);
     m_imports =
         new ImportActions(m_image, sheets::SheetStore(m_places.userFolder), m_names, *m_dialogs);
+    connect(m_runtime, &WindowRuntime::sheetLoaded, m_imports, &ImportActions::follow);
     connect(m_imports, &ImportActions::sheetsChanged, this, &Form1::sheetsChanged);
     setAcceptDrops(true);
     auto *gallery = new QAction(tr("Gallery of All Entries"), m_image);
@@ -242,6 +227,10 @@ void Form1::showGallery()
         connect(m_gallery, &Gallery::entryChosen, this, &Form1::chooseEntry);
         connect(m_gallery, &Gallery::addSheetsRequested, m_imports, &ImportActions::addSheets);
         m_gallery->setHint(m_image->hint());
+        connect(m_runtime, &WindowRuntime::sheetLoaded, m_gallery,
+                [this](const SheetOutcome &outcome) {
+                    m_gallery->showChoice(outcome.list, outcome.index);
+                });
     }
     m_gallery->open();
 }
@@ -261,14 +250,15 @@ void Form1::sheetsChanged(const QStringList &sheets, bool picked)
     updateSheetHint();
     if (m_gallery != nullptr && m_gallery->isVisible())
         m_gallery->reload();
-    if (!m_chosenSheet || !sheets.contains(qs(*m_chosenSheet)))
+    const std::optional<ImportActions::Chosen> &chosen = m_imports->chosen();
+    if (!chosen || !sheets.contains(qs(chosen->sheet)))
         return;
-    const preview::ErrorNumber error = m_runtime.loadPicture(*m_chosenSheet);
-    if (error != preview::kNoError) {
-        preview::reportSheetError(m_runtime, error);
+    const preview::RuntimeError error = m_runtime->loadPicture(chosen->list, chosen->sheet);
+    if (error.number != preview::kNoError) {
+        preview::reportSheetError(*m_runtime, error);
         return;
     }
-    const QString written = QFile::decodeName((m_places.userFolder + '/' + *m_chosenSheet).c_str());
+    const QString written = QFile::decodeName((m_places.userFolder + '/' + chosen->sheet).c_str());
     if (picked && m_image->filePath() != written)
         m_dialogs->message(this,
                            tr("The picture is kept as %1, but %2 is found first, so that one "
@@ -308,14 +298,7 @@ void Form1::Form_Load()
 void Form1::listClicked(int number)
 {
     try {
-        const QString entry = list(number)->currentText();
-        m_actions->choosing(entry);
-        preview::runSelection(m_runtime, number);
-        if (const auto sheet = catalogue::sheetFor(number, list(number)->currentIndex())) {
-            m_chosenSheet = std::string(*sheet);
-            m_imports->setChosenSheet(m_chosenSheet);
-            m_actions->chosen(*m_chosenSheet, entry);
-        }
+        preview::runSelection(*m_runtime, number);
     } catch (const std::exception &e) {
         qWarning("Choice in Combo%d failed: %s", number, e.what());
     } catch (...) {
@@ -365,7 +348,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    m_runtime.msgBox(aboutText(), kAboutTitle);
+    m_runtime->msgBox(aboutText(), kAboutTitle);
 }
 
 void Form1::chooseEntry(int number, int index)
@@ -420,7 +403,7 @@ void Form1::showEvent(QShowEvent *event)
     // and dense screens sharp.
     if (!testAttribute(Qt::WA_SetWindowIcon)) {
         QIcon icon;
-        for (int size : {16, 32, 64, 128})
+        for (int size : kWindowIconSizes)
             icon.addPixmap(QPixmap::fromImage(
                 builtInPicture(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size), "png")));
         setWindowIcon(icon);

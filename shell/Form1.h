@@ -12,7 +12,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace shell {
 
@@ -87,17 +86,16 @@ private:
     const sheets::SheetPlaces m_places;
     const sheets::SheetNames m_names;
     std::unique_ptr<Dialogs> m_dialogs;
-    sheets::SheetLoader m_loader;
-    WindowRuntime m_runtime;
+    const sheets::SheetLoader m_loader;
     std::array<QWidget *, kControls.size()> m_controls{}; // in the description's order
-    std::array<CatalogueList *, catalogue::kCategoryCount> m_lists{};
+    WindowRuntime::Lists m_lists{};
     PictureBox *m_image = nullptr;
+    WindowRuntime *m_runtime = nullptr;
     FindPopup *m_find = nullptr;
     SheetActions *m_actions = nullptr;
     ImportActions *m_imports = nullptr;
     Gallery *m_gallery = nullptr;
-    std::optional<std::string> m_chosenSheet; // of the entry chosen last
-    QPixmap m_artwork;                        // decoded at the first paint, at the screen's density
+    QPixmap m_artwork; // decoded at the first paint, at the screen's density
 };
 
 } // namespace shell

@@ -2,15 +2,11 @@
 
 #include "SheetLoader.h"
 
-#include <QAbstractListModel>
-#include <QImage>
-#include <QListView>
 #include <QThreadPool>
+#include <QWidget>
 
 #include <atomic>
-#include <map>
 #include <memory>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -18,64 +14,8 @@ class QLineEdit;
 namespace shell {
 
 class EntryFilter;
-
-// Every entry of the catalogue as a tile, under its category's caption, in list order; entries
-// that share a sheet each show it. A tile's picture is filled in when its sheet is decoded.
-class GalleryModel : public QAbstractListModel {
-    Q_OBJECT
-public:
-    enum Role { PendingRole = Qt::UserRole + 10 };
-
-    GalleryModel(QObject *parent = nullptr);
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-
-    // The distinct sheets, those of `first` rows first, then in catalogue order.
-    std::vector<std::string> sheetsInOrder(const std::vector<int> &first) const;
-    // Every tile back to waiting for its picture.
-    void clearPictures();
-    void setPicture(const std::string &sheet, QImage picture, sheets::SheetError error);
-
-private:
-    struct Tile {
-        int list; // 0: a category's caption
-        int index;
-        QString text;
-        QString category;
-        std::string sheet;
-    };
-    struct Picture {
-        QImage image;
-        sheets::SheetError error = sheets::SheetError::None;
-        bool pending = true;
-    };
-    std::vector<Tile> m_tiles;
-    std::map<std::string, Picture> m_pictures;
-};
-
-// The tiles in rows that wrap with the window, each caption on a line of its own. The arrow
-// keys, Home, End and the page keys move between tiles and never stop on a caption.
-class GalleryView : public QListView {
-    Q_OBJECT
-public:
-    explicit GalleryView(QWidget *parent = nullptr);
-
-    int tileWidth() const { return m_tileWidth; }
-    void setTileWidth(int width);
-    // The rows the view shows now.
-    std::vector<int> visibleRows() const;
-    // Makes the first tile the current one.
-    void toFirstTile() { setCurrentIndex(moveCursor(MoveHome, {})); }
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-    void wheelEvent(QWheelEvent *event) override;
-
-private:
-    int m_tileWidth = 160;
-};
+class GalleryModel;
+class GalleryView;
 
 // The gallery window (Ctrl+G): a filter field over the tiles. A click on a tile, or Enter, is a
 // choice of that entry in its own list; the gallery stays open. Esc clears the filter, or closes
@@ -101,6 +41,8 @@ public:
     // A line above the tiles, such as where sheets go when there are none; empty: no line.
     void setHint(const QString &hint);
     QString hint() const;
+    // Makes the tile of entry `index` of list `list` the current one, where the filter shows it.
+    void showChoice(int list, int index);
 
 signals:
     void entryChosen(int list, int index);

@@ -8,6 +8,8 @@
 #include "QtText.h"
 #include "SheetImporter.h"
 #include "SheetLoader.h"
+#include "SheetReasons.h"
+#include "WindowRuntime.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -25,6 +27,8 @@
 #include <unistd.h>
 
 namespace shell {
+
+using sheets::qs;
 
 namespace {
 
@@ -72,7 +76,8 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     auto *separator = new QAction(box);
     separator->setSeparator(true);
     box->addActions({separator, m_paste, m_usePicture, m_addSheets});
-    setChosenSheet(std::nullopt);
+    m_paste->setEnabled(false);
+    m_usePicture->setEnabled(false);
 
     connect(m_addSheets, &QAction::triggered, this, &ImportActions::addSheets);
     connect(m_paste, &QAction::triggered, this, &ImportActions::paste);
@@ -82,11 +87,11 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
             [this](const QStringList &sheets) { emit sheetsChanged(sheets, false); });
 }
 
-void ImportActions::setChosenSheet(std::optional<std::string> sheet)
+void ImportActions::follow(const SheetOutcome &outcome)
 {
-    m_chosenSheet = std::move(sheet);
-    m_paste->setEnabled(m_chosenSheet.has_value());
-    m_usePicture->setEnabled(m_chosenSheet.has_value());
+    m_chosen = Chosen{outcome.list, outcome.sheet};
+    m_paste->setEnabled(true);
+    m_usePicture->setEnabled(true);
 }
 
 void ImportActions::addSheets()
@@ -101,13 +106,13 @@ void ImportActions::addFrom(const QStringList &paths)
 
 void ImportActions::paste()
 {
-    if (m_chosenSheet)
+    if (m_chosen)
         usePicture(QGuiApplication::clipboard()->mimeData());
 }
 
 void ImportActions::usePictureFile()
 {
-    if (!m_chosenSheet)
+    if (!m_chosen)
         return;
     const QString path = m_dialogs.choosePicture(m_box->window());
     if (!path.isEmpty())
@@ -122,7 +127,7 @@ void ImportActions::drop(const QMimeData *data, bool onPicture)
     const bool onePicture =
         paths.size() == 1 && QFileInfo(paths[0]).isFile() &&
         !m_names.match(QFile::encodeName(QFileInfo(paths[0]).fileName()).toStdString());
-    if (onPicture && m_chosenSheet && (onePicture || (paths.isEmpty() && data->hasImage())))
+    if (onPicture && m_chosen && (onePicture || (paths.isEmpty() && data->hasImage())))
         usePicture(data);
     else if (!paths.isEmpty())
         addFrom(paths);
@@ -150,7 +155,7 @@ void ImportActions::useFile(const QString &path)
                           qs(kApplicationTitle));
         return;
     }
-    confirmAndWrite(*m_chosenSheet, file.get(), path);
+    confirmAndWrite(m_chosen->sheet, file.get(), path);
 }
 
 // Pixels from the clipboard or another program are kept as PNG.
@@ -167,7 +172,7 @@ void ImportActions::useImage(const QImage &image)
                           qs(kApplicationTitle));
         return;
     }
-    confirmAndWrite(*m_chosenSheet, memory.get(), tr("The pasted picture"));
+    confirmAndWrite(m_chosen->sheet, memory.get(), tr("The pasted picture"));
 }
 
 void ImportActions::confirmAndWrite(const std::string &sheet, int source, const QString &what)
@@ -176,9 +181,8 @@ void ImportActions::confirmAndWrite(const std::string &sheet, int source, const 
     const QString title = qs(kApplicationTitle);
     const sheets::SheetCheck check = sheets::checkSheet(source, deviceSize(m_box));
     if (check.error != sheets::SheetError::None) {
-        m_dialogs.message(window,
-                          tr("%1 cannot be a sheet: %2.").arg(what, sheets::describe(check.error)),
-                          title);
+        m_dialogs.message(
+            window, tr("%1 cannot be a sheet: %2.").arg(what, reasonText(check.error)), title);
         return;
     }
     const sheets::SheetStore::Existing existing = m_store.compare(sheet, source);

@@ -19,6 +19,7 @@ namespace shell {
 class Dialogs;
 class PictureBox;
 class SheetImporter;
+struct SheetOutcome;
 
 // How the user brings their own pictures: Add Sheets… (folders and files, also dropped on the
 // window), and for the entry chosen last, Paste Picture (Ctrl+V on Image1), a picture dropped
@@ -29,9 +30,14 @@ public:
     ImportActions(PictureBox *box, sheets::SheetStore store, const sheets::SheetNames &names,
                   Dialogs &dialogs);
 
-    // The sheet of the entry chosen last, which a pasted or dropped picture becomes; nothing
-    // turns the actions for it off.
-    void setChosenSheet(std::optional<std::string> sheet);
+    // The entry chosen last, whose sheet a pasted or dropped picture becomes: its list and
+    // sheet. Until a choice, the actions for it are off.
+    struct Chosen {
+        int list;
+        std::string sheet;
+    };
+    void follow(const SheetOutcome &outcome);
+    const std::optional<Chosen> &chosen() const { return m_chosen; }
 
     QAction *addSheetsAction() const { return m_addSheets; }
     QAction *pasteAction() const { return m_paste; }
@@ -63,7 +69,7 @@ private:
     QAction *m_addSheets;
     QAction *m_paste;
     QAction *m_usePicture;
-    std::optional<std::string> m_chosenSheet;
+    std::optional<Chosen> m_chosen;
 };
 
 } // namespace shell

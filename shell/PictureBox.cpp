@@ -19,11 +19,12 @@ PictureBox::PictureBox(QWidget *parent)
 }
 
 void PictureBox::setPicture(const QPixmap &pixmap, const QString &sheetName,
-                            const QString &filePath)
+                            const QString &filePath, QSize fullSize)
 {
     m_pixmap = pixmap;
     m_sheetName = sheetName;
     m_filePath = filePath;
+    m_fullSize = fullSize;
     setAccessibleName(tr("Picture sheet %1").arg(sheetName));
     setAccessibleDescription(filePath);
     setToolTip(filePath);

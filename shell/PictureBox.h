@@ -17,9 +17,12 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // `filePath` is the sheet file's full path, which the tooltip names.
-    void setPicture(const QPixmap &pixmap, const QString &sheetName, const QString &filePath);
+    // `filePath` is the sheet file's full path, which the tooltip names; `fullSize` the
+    // picture's own size.
+    void setPicture(const QPixmap &pixmap, const QString &sheetName, const QString &filePath,
+                    QSize fullSize);
     const QPixmap &picture() const { return m_pixmap; }
+    QSize fullSize() const { return m_fullSize; }
     QString sheetName() const { return m_sheetName; }
     QString filePath() const { return m_filePath; }
 
@@ -46,6 +49,7 @@ private:
     QPixmap m_pixmap;
     QString m_sheetName;
     QString m_filePath;
+    QSize m_fullSize;
     QString m_hint;
     QPoint m_pressedAt;
 };

@@ -2,6 +2,7 @@
 
 #include "PictureBox.h"
 #include "Selection.h"
+#include "SheetReasons.h"
 #include "SheetViewer.h"
 #include "WindowRuntime.h"
 
@@ -38,7 +39,11 @@ SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRu
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_box->filePath()).absolutePath()));
     });
     connect(box, &PictureBox::viewRequested, this, &SheetActions::view);
-    connect(box, &PictureBox::pictureChanged, this, &SheetActions::pictureChanged);
+    connect(box, &PictureBox::pictureChanged, this, [this] {
+        for (QAction *action : {m_view, m_copyPicture, m_copyPath, m_openFolder})
+            action->setEnabled(!m_box->picture().isNull());
+    });
+    connect(&runtime, &WindowRuntime::sheetLoaded, this, &SheetActions::follow);
 }
 
 SheetViewer *SheetActions::viewer() const
@@ -46,17 +51,13 @@ SheetViewer *SheetActions::viewer() const
     return m_viewer;
 }
 
-void SheetActions::pictureChanged()
+void SheetActions::follow(const SheetOutcome &outcome)
 {
-    m_entry = m_choosing;
-    for (QAction *action : {m_view, m_copyPicture, m_copyPath, m_openFolder})
-        action->setEnabled(!m_box->picture().isNull());
-}
-
-void SheetActions::chosen(const std::string &sheet, const QString &entry)
-{
+    if (outcome.isShown())
+        m_entry = outcome.entryText();
     if (m_viewer != nullptr && m_viewer->isVisible())
-        m_viewer->showSheet(sheet, entry);
+        m_viewer->showSheet(outcome.sheet, outcome.entryText(), outcome.fullSize,
+                            m_box->picture().toImage(), outcome.error);
 }
 
 void SheetActions::view()
@@ -68,20 +69,22 @@ void SheetActions::view()
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();
-    m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry);
+    m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry, m_box->fullSize(),
+                        m_box->picture().toImage());
 }
 
 // The sheet at its own size, or, past the limits, at the largest half, quarter ... within them.
 void SheetActions::copyPicture()
 {
     const std::string sheet = m_box->sheetName().toStdString();
-    sheets::DecodedSheet copy = m_loader.load(sheet, sheets::SheetRequest{});
+    sheets::DecodedSheet copy = m_loader.load(sheet, sheets::SheetRequest::ownSize());
     for (QSize size = copy.fullSize / 2;
          copy.error == sheets::SheetError::TooLarge && size.width() >= 1 && size.height() >= 1;
          size /= 2)
-        copy = m_loader.load(sheet, sheets::SheetRequest{size, {}, false});
+        copy = m_loader.load(sheet, sheets::SheetRequest::stretchedTo(size));
+    const SheetReason &reason = reasonFor(copy.error);
     if (copy.image.isNull())
-        preview::reportSheetError(m_runtime, errorNumberOf(copy.error));
+        preview::reportSheetError(m_runtime, {reason.number, std::string(reason.text)});
     else
         QGuiApplication::clipboard()->setImage(copy.image);
 }

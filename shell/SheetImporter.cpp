@@ -1,6 +1,7 @@
 #include "SheetImporter.h"
 
 #include "Dialogs.h"
+#include "ImportSummary.h"
 
 #include <QFile>
 #include <QProgressDialog>
@@ -147,9 +148,9 @@ void SheetImporter::planned(std::shared_ptr<sheets::ImportPlan> plan)
     }
     int toWrite = 0;
     for (const sheets::ImportCandidate &c : plan->candidates)
-        toWrite += c.refusal.isEmpty() &&
-                   (c.existing == sheets::SheetStore::Existing::None ||
-                    (replace && c.existing == sheets::SheetStore::Existing::Different));
+        toWrite +=
+            c.isAccepted() && (c.existing == sheets::SheetStore::Existing::None ||
+                               (replace && c.existing == sheets::SheetStore::Existing::Different));
     if (toWrite > kFewFiles)
         showProgressSoon(tr("Adding %n sheet(s)\u2026", "", toWrite), toWrite + 1);
     else
@@ -172,9 +173,9 @@ void SheetImporter::finished(const sheets::ImportResult &result)
     if (!changed.isEmpty())
         emit sheetsAdded(changed);
     QString details;
-    if (!result.refused.isEmpty())
-        details = tr("Not added:\n") + result.refused.join('\n');
-    m_dialogs.report(m_window, result.summary(m_store.folder()).join('\n'), details);
+    if (!result.refused.empty())
+        details = tr("Not added:\n") + refusalLines(result).join('\n');
+    m_dialogs.report(m_window, importSummary(result, m_store.folder()).join('\n'), details);
 }
 
 } // namespace shell

@@ -1,248 +1,15 @@
 #include "SheetViewer.h"
 
-#include <QGuiApplication>
+#include "QtText.h"
+#include "SheetReasons.h"
+#include "ZoomView.h"
+
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
-
 namespace shell {
-
-namespace {
-
-constexpr double kMaxZoom = 16.0;
-constexpr double kZoomStep = 1.25;
-// Above this, pixels are drawn as squares: a sheet is looked at for its details then.
-constexpr double kSharpFrom = 4.0;
-// A decoded picture up to this size covers the whole sheet; a larger one only what is shown,
-// and a margin around it for panning.
-constexpr qint64 kWholeDecodeBytes = 64 * 1024 * 1024;
-constexpr int kSettleMs = 120;
-
-} // namespace
-
-ZoomView::ZoomView(sheets::SheetLoader loader, QWidget *parent)
-    : QAbstractScrollArea(parent)
-    , m_loader(std::move(loader))
-{
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setCursor(Qt::OpenHandCursor);
-    setToolTip(tr("Ctrl+wheel, + and \u2212 zoom in and out; 1 shows 100 %, F fits the "
-                  "window.\nDrag, the arrow keys or the scroll bars move the picture. Esc "
-                  "closes."));
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMs);
-    connect(&m_settle, &QTimer::timeout, this, &ZoomView::decode);
-}
-
-sheets::DecodedSheet ZoomView::setSheet(const std::string &sheet)
-{
-    m_sheet = sheet;
-    const QSize box = viewport()->size() * devicePixelRatioF();
-    sheets::DecodedSheet first = m_loader.load(sheet, {box, {}, true});
-    m_full = first.image.isNull() ? QSize() : first.fullSize;
-    m_image = first.image;
-    m_imagePart = QRectF(QPointF(), QSizeF(m_full));
-    m_imageScale = m_full.isEmpty() ? 0 : double(m_image.width()) / m_full.width();
-    fit();
-    return first;
-}
-
-double ZoomView::fitZoom() const
-{
-    if (m_full.isEmpty())
-        return 1.0;
-    const QSizeF room = QSizeF(viewport()->size()) * devicePixelRatioF();
-    return std::min(room.width() / m_full.width(), room.height() / m_full.height());
-}
-
-double ZoomView::logicalScale() const
-{
-    return m_zoom / devicePixelRatioF();
-}
-
-// Where the sheet's top-left corner stands in the viewport: centred while it is smaller.
-QPointF ZoomView::canvasOrigin() const
-{
-    const QSizeF canvas = QSizeF(m_full) * logicalScale();
-    const QSizeF room = viewport()->size();
-    return {canvas.width() < room.width() ? (room.width() - canvas.width()) / 2
-                                          : -horizontalScrollBar()->value(),
-            canvas.height() < room.height() ? (room.height() - canvas.height()) / 2
-                                            : -verticalScrollBar()->value()};
-}
-
-void ZoomView::updateScrollBars()
-{
-    const QSize canvas = (QSizeF(m_full) * logicalScale()).toSize();
-    const QSize room = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, canvas.width() - room.width()));
-    verticalScrollBar()->setRange(0, std::max(0, canvas.height() - room.height()));
-    horizontalScrollBar()->setPageStep(room.width());
-    verticalScrollBar()->setPageStep(room.height());
-    horizontalScrollBar()->setSingleStep(24);
-    verticalScrollBar()->setSingleStep(24);
-}
-
-void ZoomView::fit()
-{
-    m_fitting = true;
-    m_zoom = std::min(fitZoom(), 1.0);
-    updateScrollBars();
-    viewport()->update();
-    m_settle.start();
-    emit zoomChanged(m_zoom);
-}
-
-void ZoomView::zoomBy(double factor, QPointF anchor)
-{
-    zoomTo(m_zoom * factor, anchor);
-}
-
-// The sheet point under `anchor` stays under it.
-void ZoomView::zoomTo(double zoom, QPointF anchor)
-{
-    if (m_full.isEmpty())
-        return;
-    const QPointF sheetPoint = (anchor - canvasOrigin()) / logicalScale();
-    m_fitting = false;
-    m_zoom = std::clamp(zoom, std::min(fitZoom(), 1.0), kMaxZoom);
-    updateScrollBars();
-    const QPointF scroll = sheetPoint * logicalScale() - anchor;
-    horizontalScrollBar()->setValue(qRound(scroll.x()));
-    verticalScrollBar()->setValue(qRound(scroll.y()));
-    viewport()->update();
-    m_settle.start();
-    emit zoomChanged(m_zoom);
-}
-
-// The part of the sheet the viewport shows, in sheet pixels.
-static QRectF visiblePart(QRectF view, QPointF origin, double scale, QSize full)
-{
-    return QRectF((view.topLeft() - origin) / scale, view.size() / scale)
-        .intersected(QRectF(QPointF(), QSizeF(full)));
-}
-
-bool ZoomView::decodedCoversView() const
-{
-    const QRectF shown = visiblePart(viewport()->rect(), canvasOrigin(), logicalScale(), m_full);
-    return qFuzzyCompare(m_imageScale, std::min(m_zoom, 1.0)) && m_imagePart.contains(shown);
-}
-
-// Decodes what is shown, at the scale it is shown, up to 100 %; larger zooms enlarge that.
-void ZoomView::decode()
-{
-    if (m_full.isEmpty() || decodedCoversView())
-        return;
-    const double scale = std::min(m_zoom, 1.0);
-    const QSize target = (QSizeF(m_full) * scale).toSize().expandedTo(QSize(1, 1));
-    QRectF part{QPointF(), QSizeF(m_full)};
-    QRect clip;
-    if (qint64(target.width()) * target.height() * 4 > kWholeDecodeBytes) {
-        const QRectF shown =
-            visiblePart(viewport()->rect(), canvasOrigin(), logicalScale(), m_full);
-        const QRectF wide = shown.adjusted(-shown.width() / 2, -shown.height() / 2,
-                                           shown.width() / 2, shown.height() / 2);
-        clip = QRectF(wide.topLeft() * scale, wide.size() * scale)
-                   .toAlignedRect()
-                   .intersected(QRect(QPoint(), target));
-        part = QRectF(QPointF(clip.topLeft()) / scale, QSizeF(clip.size()) / scale);
-    }
-    sheets::DecodedSheet decoded = m_loader.load(m_sheet, {target, clip, false});
-    if (decoded.image.isNull())
-        return; // changed under us: what was shown stays until the next choice
-    m_image = std::move(decoded.image);
-    m_imagePart = part;
-    m_imageScale = scale;
-    viewport()->update();
-}
-
-void ZoomView::paintEvent(QPaintEvent *)
-{
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), palette().dark());
-    if (m_image.isNull())
-        return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoom < kSharpFrom);
-    const double scale = logicalScale();
-    const QRectF target(canvasOrigin() + m_imagePart.topLeft() * scale, m_imagePart.size() * scale);
-    painter.drawImage(target, m_image);
-}
-
-void ZoomView::resizeEvent(QResizeEvent *event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    if (m_fitting)
-        fit();
-    else
-        zoomTo(m_zoom, viewport()->rect().center()); // may no longer reach down to a fit
-}
-
-void ZoomView::scrollContentsBy(int, int)
-{
-    viewport()->update();
-    if (!decodedCoversView())
-        m_settle.start();
-}
-
-void ZoomView::wheelEvent(QWheelEvent *event)
-{
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        QAbstractScrollArea::wheelEvent(event);
-        return;
-    }
-    zoomBy(std::pow(kZoomStep, event->angleDelta().y() / 120.0), event->position());
-    event->accept();
-}
-
-void ZoomView::mousePressEvent(QMouseEvent *event)
-{
-    m_dragFrom = event->position().toPoint();
-    viewport()->setCursor(Qt::ClosedHandCursor);
-}
-
-void ZoomView::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    const QPoint moved = event->position().toPoint() - m_dragFrom;
-    m_dragFrom = event->position().toPoint();
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - moved.x());
-    verticalScrollBar()->setValue(verticalScrollBar()->value() - moved.y());
-}
-
-void ZoomView::keyPressEvent(QKeyEvent *event)
-{
-    // The pointer's place when it is over the picture, else the middle.
-    const QPoint pointer = viewport()->mapFromGlobal(QCursor::pos());
-    const QPointF anchor =
-        viewport()->rect().contains(pointer) ? QPointF(pointer) : viewport()->rect().center();
-    switch (event->key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        zoomBy(kZoomStep, anchor);
-        break;
-    case Qt::Key_Minus:
-        zoomBy(1 / kZoomStep, anchor);
-        break;
-    case Qt::Key_1:
-        zoomTo(1.0, anchor);
-        break;
-    case Qt::Key_F:
-    case Qt::Key_0:
-        fit();
-        break;
-    default:
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
 
 SheetViewer::SheetViewer(sheets::SheetLoader loader, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -263,16 +30,18 @@ SheetViewer::SheetViewer(sheets::SheetLoader loader, QWidget *parent)
     resize(QSize(960, 720).boundedTo(room));
 }
 
-void SheetViewer::showSheet(const std::string &sheet, const QString &entry)
+void SheetViewer::showSheet(const std::string &sheet, const QString &entry, QSize fullSize,
+                            const QImage &preview, sheets::SheetError error)
 {
-    const QString name = QString::fromStdString(sheet);
+    const QString name = sheets::qs(sheet);
     setWindowTitle(name + QStringLiteral(" \u2014 ") + entry);
-    const sheets::DecodedSheet shown = m_view->setSheet(sheet);
-    m_sheetStatus = shown.image.isNull() ? shown.reason
-                                         : QStringLiteral("%1, %2 \u00d7 %3 pixels")
-                                               .arg(name)
-                                               .arg(shown.fullSize.width())
-                                               .arg(shown.fullSize.height());
+    const bool shown = error == sheets::SheetError::None;
+    m_view->setSheet(sheet, shown ? fullSize : QSize(), shown ? preview : QImage());
+    m_sheetStatus = shown ? QStringLiteral("%1, %2 \u00d7 %3 pixels")
+                                .arg(name)
+                                .arg(fullSize.width())
+                                .arg(fullSize.height())
+                          : name + QStringLiteral(": ") + reasonText(error);
     updateStatus();
 }
 

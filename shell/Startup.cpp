@@ -14,10 +14,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include <malloc.h>
 
 namespace shell {
+
+using sheets::qs;
 
 void useEightPointFont()
 {
@@ -59,23 +62,32 @@ int runApplication(int argc, char *argv[])
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Latin1);
     err.setEncoding(QStringConverter::Latin1);
-    int exitCode = 0;
-    const std::optional<CommandLine> commandLine =
-        parseCommandLine(argc, argv, out, err, &exitCode);
-    if (!commandLine)
-        return exitCode;
-    if (!commandLine->addSheetsFrom.empty())
-        return addSheetsCommand(*commandLine, argc, argv);
+    ParsedCommandLine parsed = parseCommandLine(argc, argv, out, err, false);
+    if (!parsed.commandLine && !parsed.leftToQt && !parsed.helpAll)
+        return parsed.exitCode;
+    if (parsed.windowless) // pictures are only looked at: no display needed
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // Qt names the program in its help by the first argument, as it was typed.
+    static std::string name(kExecutableName);
+    argv[0] = name.data();
     qInstallMessageHandler(endIfNoDisplay);
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options out of the arguments
     qInstallMessageHandler(nullptr);
-    useEightPointFont();
+    if (parsed.leftToQt)
+        parsed = parseCommandLine(argc, argv, out, err, true);
+    if (parsed.helpAll)
+        showHelpAll(argc, argv);
+    if (!parsed.commandLine)
+        return parsed.exitCode;
     sheets::installAllocationLimit();
+    if (!parsed.commandLine->addSheetsFrom.empty())
+        return addSheetsCommand(*parsed.commandLine);
+    useEightPointFont();
     // No display name: Qt would append it to the window title.
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
-    Form1 form(sheets::sheetPlaces(commandLine->sheetsFolder));
+    Form1 form(sheets::sheetPlaces(parsed.commandLine->sheetsFolder));
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();

@@ -2,84 +2,82 @@
 
 #include "ApplicationRecord.h"
 #include "CatalogueList.h"
-#include "Form1.h"
+#include "Dialogs.h"
 #include "PictureBox.h"
 #include "QtText.h"
+#include "SheetReasons.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPixmap>
 
 namespace shell {
 
-preview::ErrorNumber errorNumberOf(sheets::SheetError error)
+using sheets::qs;
+
+QString SheetOutcome::entryText() const
 {
-    switch (error) {
-    case sheets::SheetError::None:
-        return preview::kNoError;
-    case sheets::SheetError::Missing:
-        return preview::kErrFileNotFound;
-    case sheets::SheetError::NotAPicture:
-        return preview::kErrInvalidPicture;
-    case sheets::SheetError::TooLarge:
-        return preview::kErrOutOfMemory;
-    case sheets::SheetError::NoPermission:
-        return preview::kErrPermissionDenied;
-    case sheets::SheetError::NotAFile:
-        return preview::kErrPathFileAccess;
-    }
-    return preview::kErrInternal;
+    const catalogue::Entry *entry = catalogue::entry(list, index);
+    return entry != nullptr ? qs(entry->text) : QString();
 }
 
-WindowRuntime::WindowRuntime(Form1 &form, sheets::SheetLoader loader)
-    : m_form(form)
+WindowRuntime::WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader loader,
+                             Dialogs &dialogs)
+    : QObject(image)
+    , m_lists(lists)
+    , m_image(image)
     , m_loader(std::move(loader))
+    , m_dialogs(dialogs)
 {}
 
-void WindowRuntime::setListText(int list, std::string_view text)
+CatalogueList *WindowRuntime::list(int number) const
 {
-    CatalogueList *l = m_form.list(list);
-    if (l == nullptr)
-        return;
-    if (text.empty()) {
-        l->clearText();
-        return;
-    }
-    const QString shown = qs(text);
-    if (l->currentText() != shown)
-        l->setCurrentIndex(-1);
-    l->setEditText(shown);
+    return number >= 1 && number <= int(m_lists.size()) ? m_lists[std::size_t(number - 1)]
+                                                        : nullptr;
 }
 
-int WindowRuntime::listIndex(int list) const
+void WindowRuntime::clearList(int number)
 {
-    const CatalogueList *l = m_form.list(list);
+    if (CatalogueList *l = list(number))
+        l->clearText();
+}
+
+int WindowRuntime::listIndex(int number) const
+{
+    const CatalogueList *l = list(number);
     return l != nullptr ? l->currentIndex() : -1;
 }
 
-preview::ErrorNumber WindowRuntime::loadPicture(std::string_view fileName)
+preview::RuntimeError WindowRuntime::loadPicture(int list, std::string_view sheet)
 {
-    PictureBox *image = m_form.image();
-    const qreal dpr = image->devicePixelRatioF();
-    const QSize deviceSize(qRound(image->width() * dpr), qRound(image->height() * dpr));
-    sheets::DecodedSheet sheet = m_loader.load(fileName, deviceSize);
-    if (sheet.image.isNull()) {
-        qWarning("%s", qPrintable(sheet.reason));
-        return errorNumberOf(sheet.error);
-    }
+    const qreal dpr = m_image->devicePixelRatioF();
+    const QSize deviceSize(qRound(m_image->width() * dpr), qRound(m_image->height() * dpr));
+    sheets::DecodedSheet decoded =
+        m_loader.load(sheet, sheets::SheetRequest::stretchedTo(deviceSize));
+    SheetOutcome outcome{list,          listIndex(list), std::string(sheet),
+                         decoded.error, QString(),       decoded.fullSize};
+    if (!decoded.path.empty())
+        outcome.path = QFileInfo(QFile::decodeName(decoded.path.c_str())).absoluteFilePath();
     // Converted once, here, to what the screen paints fastest.
-    QPixmap pixmap = QPixmap::fromImage(std::move(sheet.image));
-    if (pixmap.isNull())
-        return preview::kErrOutOfMemory;
-    pixmap.setDevicePixelRatio(dpr);
-    image->setPicture(pixmap, qs(fileName),
-                      QFileInfo(QFile::decodeName(sheet.path.c_str())).absoluteFilePath());
-    return preview::kNoError;
+    QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
+    if (pixmap.isNull() && outcome.isShown())
+        outcome.error = sheets::SheetError::TooLarge;
+    if (outcome.isShown()) {
+        pixmap.setDevicePixelRatio(dpr);
+        m_image->setPicture(pixmap, qs(sheet), outcome.path, outcome.fullSize);
+    } else {
+        qWarning("%s: %s", qPrintable(outcome.path.isEmpty() ? qs(sheet) : outcome.path),
+                 qPrintable(reasonText(outcome.error, decoded.detail)));
+    }
+    emit sheetLoaded(outcome);
+    if (outcome.isShown())
+        return {};
+    const SheetReason &reason = reasonFor(outcome.error);
+    return {reason.number, std::string(reason.text)};
 }
 
 void WindowRuntime::msgBox(std::string_view prompt, std::optional<std::string_view> title)
 {
-    m_form.dialogs().message(&m_form, qs(prompt), qs(title.value_or(kApplicationTitle)));
+    m_dialogs.message(m_image->window(), qs(prompt), qs(title.value_or(kApplicationTitle)));
 }
 
 } // namespace shell

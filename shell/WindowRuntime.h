@@ -1,30 +1,62 @@
 #pragma once
 
+#include "Catalogue.h"
 #include "Runtime.h"
 #include "SheetLoader.h"
 
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <string>
+
 namespace shell {
 
-class Form1;
+class CatalogueList;
+class Dialogs;
+class PictureBox;
 
-// The run-time error that stands for why a sheet could not be had.
-preview::ErrorNumber errorNumberOf(sheets::SheetError error);
+// What one choice's sheet came to: shown in Image1, or refused with the reason.
+struct SheetOutcome {
+    int list = 0; // the entry chosen
+    int index = -1;
+    std::string sheet;
+    sheets::SheetError error = sheets::SheetError::None;
+    QString path;   // the file found, when one was
+    QSize fullSize; // the picture's own size, when its header could be read
 
-// The window operations the selection procedure works through, on Form1's controls. Sheets are
-// decoded straight to Image1's device pixels; why one could not be had becomes a run-time error.
-class WindowRuntime final : public preview::Runtime {
+    bool isShown() const { return error == sheets::SheetError::None; }
+    QString entryText() const;
+};
+
+// The window operations the selection procedure works through, on the seven lists and Image1.
+// Sheets are decoded straight to Image1's device pixels; why one could not be had becomes a
+// run-time error with the reason's words. Every load is announced, shown or refused, to whatever
+// follows the choices.
+class WindowRuntime final : public QObject, public preview::Runtime {
+    Q_OBJECT
 public:
-    WindowRuntime(Form1 &form, sheets::SheetLoader loader);
+    using Lists = std::array<CatalogueList *, catalogue::kCategoryCount>;
 
-    void setListText(int list, std::string_view text) override;
+    WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader loader, Dialogs &dialogs);
+
+    void clearList(int list) override;
     int listIndex(int list) const override;
-    preview::ErrorNumber loadPicture(std::string_view fileName) override;
+    preview::RuntimeError loadPicture(int list, std::string_view sheet) override;
     void msgBox(std::string_view prompt,
                 std::optional<std::string_view> title = std::nullopt) override;
 
+signals:
+    void sheetLoaded(const shell::SheetOutcome &outcome);
+
 private:
-    Form1 &m_form;
-    sheets::SheetLoader m_loader;
+    CatalogueList *list(int number) const;
+
+    const Lists m_lists;
+    PictureBox *m_image;
+    const sheets::SheetLoader m_loader;
+    Dialogs &m_dialogs;
 };
 
 } // namespace shell

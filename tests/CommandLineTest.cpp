@@ -17,10 +17,11 @@ TEST(CommandLine, AnswersWithoutADisplay)
     const Case cases[] = {
         {"$P --version", 0, "Vorrin Propscope 1.02\n"},
         {"$P --help", 0, "Usage: tesselbox [options] [PATH...]\n"},
-        {"$P --help-all", 0, "\n  --style <style>   "}, // Qt's own options too
+        {"$P --help-all", 0, "\n  --platform <platformName[:options]>"}, // as Qt lists its own
         {"$D --help", 0, "Usage: tesselbox-demo-sheets [options] [FOLDER]\n"},
         {"$P -style fusion --version", 0, "Vorrin Propscope 1.02\n"}, // Qt's own options pass
-        {"$P --bogus", 2, "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options] ["},
+        {"$P -platform offscreen --bogus", 2,
+         "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options] ["},
         {"$P --sheets", 2, "tesselbox: Missing value after '--sheets'.\n"},
         {"$P --sheets /no/such", 2, "tesselbox: --sheets: '/no/such' is not a folder\n"},
         {"$P ghost.qpk", 2, "tesselbox: unexpected argument 'ghost.qpk'\n"},
@@ -40,7 +41,7 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"echo x >Day1.qpk && $P --add-sheets Day1.qpk d\\351mo", 1,
          "No sheet was added.\nKept 118 sheet(s) that were already there.\nRefused 1 file(s).\n"
          "Left alone 1 file(s) that are not sheets, or a second file for the same sheet.\n"
-         "  Day1.qpk: not a readable picture"},
+         "  Day1.qpk: The file is not a readable picture"},
         {"mkdir b && cp d\\351mo/ghost.qpk b/day1.QPK && $P --add-sheets b", 0,
          "Kept 1 sheet(s) that were already there.\n1 of them differ from the ones being added: "
          "--replace replaces them"},

@@ -31,12 +31,12 @@ namespace {
 
 const QSize kBox(393, 305);
 
-const char *nameOf(SheetError error)
+// The error a load ended in, as a table can hold it beside a path.
+QString errorOf(SheetError error)
 {
-    static const char *const names[] = {"shown",     "missing",       "not a picture",
-                                        "too large", "no permission", "not a file"};
-    return names[int(error)];
+    return QStringLiteral("error %1").arg(int(error));
 }
+const QString kMissing = errorOf(SheetError::Missing);
 
 // Three sheet folders a, b and c under one temporary root.
 class SheetsTest : public ::testing::Test {
@@ -70,10 +70,10 @@ protected:
     {
         QElapsedTimer timer;
         timer.start();
-        const DecodedSheet s = loader().load(name, kBox);
+        const DecodedSheet s = loader().load(name, SheetRequest::stretchedTo(kBox));
         EXPECT_LT(timer.elapsed(), 1000) << name;
         if (s.error != SheetError::None)
-            return nameOf(s.error);
+            return errorOf(s.error);
         return QDir(root.path()).relativeFilePath(QFile::decodeName(s.path.c_str()));
     }
 
@@ -97,15 +97,17 @@ TEST_F(SheetsTest, FindsTheSheetByItsBareName)
         {{"a/dAY1.qpk", "a/DAY1.QPK", "a/Day1.QPK"}, "Day1.qpk", "a/DAY1.QPK"}, // byte order
         {{"b/" + lower.toUpper()}, lower, "b/" + lower.toUpper()}, // every letter, both ways
         {{"b/" + lower}, lower.toUpper(), "b/" + lower},
-        {{"a/Day1@.qpk", "a/Day1.qpk.bak", "a/Day11.qpk"}, "Day1`.qpk", "missing"},
-        {{"a/sub/x.qpk", "a/secret.qpk"}, "sub/x.qpk", "missing"}, // a name is never a path
-        {{"a/secret.qpk"}, "../a/secret.qpk", "missing"},
+        {{"a/Day1@.qpk", "a/Day1.qpk.bak", "a/Day11.qpk"}, "Day1`.qpk", kMissing},
+        {{"a/sub/x.qpk", "a/secret.qpk"}, "sub/x.qpk", kMissing}, // a name is never a path
+        {{"a/secret.qpk"}, "../a/secret.qpk", kMissing},
         {{"a/ghost.qpk->nowhere", "c/ghost.qpk"}, "ghost.qpk", "c/ghost.qpk"},
         {{"a/ghost.qpk->nowhere", "a/GHOST.qpk"}, "ghost.qpk", "a/GHOST.qpk"}, // not hidden
         {{"a/d1.qpk/", "a/D1.qpk", "b/d1.qpk"}, "d1.qpk", "a/D1.qpk"},
-        {{"a/d1.qpk|"}, "d1.qpk", "not a file"}, // opened without waiting for a writer
-        {{"a/d1.qpk->/dev/zero"}, "d1.qpk", "not a file"},
-        {{"a/d1.qpk/"}, "d1.qpk", "not a file"},
+        {{"a/d1.qpk|"},
+         "d1.qpk",
+         errorOf(SheetError::NotAFile)}, // opened without waiting for a writer
+        {{"a/d1.qpk->/dev/zero"}, "d1.qpk", errorOf(SheetError::NotAFile)},
+        {{"a/d1.qpk/"}, "d1.qpk", errorOf(SheetError::NotAFile)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.files.join(' ').toStdString());
@@ -172,16 +174,16 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
         ASSERT_TRUE(writeBytes(path("a/s.qpk"), c.bytes));
         QElapsedTimer timer;
         timer.start();
-        const DecodedSheet s = loader().load("s.qpk", c.size);
+        const DecodedSheet s = loader().load("s.qpk", SheetRequest::stretchedTo(c.size));
         EXPECT_LT(timer.elapsed(), 1000);
-        EXPECT_STREQ(nameOf(s.error), nameOf(c.error)) << s.reason.toStdString();
+        EXPECT_EQ(int(s.error), int(c.error)) << s.detail.toStdString();
         if (c.shows.isValid()) {
             ASSERT_EQ(s.image.size(), c.size);
             const QColor centre = s.image.pixelColor(s.image.rect().center());
             EXPECT_LT(qAbs(centre.red() - c.shows.red()) + qAbs(centre.blue() - c.shows.blue()), 16)
                 << centre.name().toStdString();
         }
-        EXPECT_FALSE(loader().load("good.qpk", kBox).image.isNull());
+        EXPECT_FALSE(loader().load("good.qpk", SheetRequest::stretchedTo(kBox)).image.isNull());
     }
 }
 
@@ -261,7 +263,9 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
         const ImportResult r =
             runImport(std::move(plan), store, what.contains("replace"), progress);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
-        const QString refused = r.refused.join('\n');
+        QString refused;
+        for (const ImportRefusal &refusal : r.refused)
+            refused += refusal.detail + '\n';
         EXPECT_EQ(QString::asprintf("%d %d %d %d %d%s", r.added, r.kept, r.replaced,
                                     int(r.refused.size()), r.leftAlone,
                                     r.cancelled ? " cancelled" : ""),
@@ -287,7 +291,7 @@ TEST_F(SheetsTest, TurnedPictureShowsUpright)
                       "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
                       36));
     ASSERT_TRUE(writeBytes(path("a/s.qpk"), jpeg));
-    const DecodedSheet s = loader().load("s.qpk", kBox);
+    const DecodedSheet s = loader().load("s.qpk", SheetRequest::stretchedTo(kBox));
     EXPECT_EQ(s.fullSize, QSize(40, 60));
     ASSERT_EQ(s.image.size(), kBox);
     EXPECT_GT(qRed(s.image.pixel(300, 60)), 200);
@@ -297,7 +301,7 @@ TEST_F(SheetsTest, TurnedPictureShowsUpright)
 TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
 {
     auto centre = [this] {
-        const QImage image = loader().load("ghost.qpk", kBox).image;
+        const QImage image = loader().load("ghost.qpk", SheetRequest::stretchedTo(kBox)).image;
         return image.isNull() ? QColor() : image.pixelColor(10, 10);
     };
     ASSERT_TRUE(writeBytes(path("a/ghost.qpk"), encoded(Qt::red, "png")));
@@ -305,7 +309,7 @@ TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
     ASSERT_TRUE(writeBytes(path("a/ghost.qpk"), encoded(Qt::blue, "bmp")));
     EXPECT_EQ(centre(), QColor(Qt::blue));
     ASSERT_TRUE(QFile::remove(path("a/ghost.qpk")));
-    EXPECT_EQ(find("ghost.qpk"), "missing");
+    EXPECT_EQ(find("ghost.qpk"), kMissing);
 }
 
 TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
@@ -319,7 +323,10 @@ TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
     if (child == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
-        ::_exit(loader().load("spy.qpk", kBox).error == SheetError::NoPermission ? 0 : 1);
+        ::_exit(loader().load("spy.qpk", SheetRequest::stretchedTo(kBox)).error ==
+                        SheetError::NoPermission
+                    ? 0
+                    : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -364,7 +371,8 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
     int shown = 0, refused = 0, wrong = 0;
     long warm = 0;
     for (int i = 0; i < loads; ++i) {
-        const DecodedSheet s = loader().load(names[std::size_t(i * 37) % names.size()], kBox);
+        const DecodedSheet s = loader().load(names[std::size_t(i * 37) % names.size()],
+                                             SheetRequest::stretchedTo(kBox));
         (s.error == SheetError::None ? (s.image.size() == kBox ? shown : wrong)
                                      : (s.image.isNull() ? refused : wrong)) += 1;
         warm = i == loads / 4 ? residentKiB() : warm;

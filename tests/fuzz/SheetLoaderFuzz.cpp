@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     testing_support::writeBytes(folder.filePath("ghost.qpk"),
                                 QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     loader.load("ghost.qpk",
-                QSize(shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight()));
+                sheets::SheetRequest::stretchedTo(
+                    QSize(shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight())));
     return 0;
 }

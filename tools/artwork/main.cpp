@@ -288,7 +288,7 @@ int main(int argc, char *argv[])
     ok = ok && writeFile(out.filePath("tesselbox.ico"), ico);
     // One design: the 32 px icon is the window icon's own image, 256 colours and all; the other
     // sizes are the same drawing at their size.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : shell::kIconSizes) {
         const QString dir = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
         const QImage icon = size == 32 ? QImage::fromData(ico, "ico") : drawIcon(size);
         ok = ok && out.mkpath(dir) &&

@@ -1,6 +1,7 @@
 #include "DemoSheets.h"
 
 #include "Catalogue.h"
+#include "QtText.h"
 #include "SheetFolders.h"
 
 #include <QBuffer>
@@ -19,12 +20,9 @@
 
 namespace demosheets {
 
-namespace {
+using sheets::qs;
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+namespace {
 
 struct Scheme {
     QColor top;
@@ -34,7 +32,7 @@ struct Scheme {
 
 // One colour scheme per category, dark enough for white text to stand out.
 // clang-format off
-constexpr std::array<std::array<int, 9>, 7> kSchemes{{
+constexpr std::array<std::array<int, 9>, catalogue::kCategoryCount> kSchemes{{
     {140, 59,  42,   92,  36,  26,  255, 244, 232}, // Buildings: brick
     {46,  110, 58,   24,  66,  34,  238, 255, 236}, // Decorations: foliage
     {70,  88,  112,  38,  48,  64,  236, 242, 255}, // Objects: steel

@@ -74,6 +74,11 @@ inline constexpr std::array<ControlDescription, 20> kControls{{
 }};
 // clang-format on
 
+// The icon's sizes: all of them in the icon theme, and those built into the program for its
+// window.
+inline constexpr std::array<int, 8> kIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array<int, 4> kWindowIconSizes{16, 32, 64, 128};
+
 // Image1, where sheets are shown.
 inline constexpr const ControlDescription &kPictureBox = kControls[19];
 static_assert(kPictureBox.name == "Image1");

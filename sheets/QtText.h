@@ -4,12 +4,12 @@
 
 #include <string_view>
 
-namespace shell {
+namespace sheets {
 
-// The catalogue and the program's fixed texts are plain C++ strings; Qt wants QStrings.
+// The catalogue and the program's fixed texts are plain C++ strings, UTF-8; Qt wants QStrings.
 inline QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-} // namespace shell
+} // namespace sheets

@@ -1,0 +1,177 @@
+#include "SheetInspection.h"
+
+#include "SheetFormat.h"
+#include "SheetLimits.h"
+#include "SvgComplexity.h"
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace sheets {
+
+namespace {
+
+// TGA has no signature at its start; version 2 files end with an 18-byte footer, and the
+// smallest file with one holds a header and a footer.
+constexpr qint64 kTgaFooterBytes = 18;
+constexpr qint64 kTgaSmallestFile = 44;
+
+// Qt's JPEG reader lets libjpeg decode at 1/8 .. 8/8 of the full size, the smallest step that
+// still covers the target; only that much is ever allocated.
+qint64 jpegDecodeBytes(QSize full, QSize target)
+{
+    const double f =
+        std::min(double(full.width()) / target.width(), double(full.height()) / target.height());
+    const int eighths = std::clamp(int(std::ceil(8.0 / f)), 1, 8);
+    const qint64 w = (qint64(full.width()) * eighths + 7) / 8;
+    const qint64 h = (qint64(full.height()) * eighths + 7) / 8;
+    return w * h * kBytesPerPixel;
+}
+
+// The format the file's content announces, looking at its end only when its start says nothing.
+QByteArray formatOf(const SheetFile &file)
+{
+    QByteArray format = imageFormatOf(file.head(kFormatHeadBytes));
+    if (format.isEmpty() && file.size() >= kTgaSmallestFile)
+        format = imageFormatOf({}, file.tail(kTgaFooterBytes));
+    return format;
+}
+
+QString pixelsText(QSize size)
+{
+    return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+}
+
+// The size a picture is stored at, for one that shows `upright` once turned as its header says.
+QSize storedSize(QImageIOHandler::Transformations t, QSize upright)
+{
+    return t & QImageIOHandler::TransformationRotate90 ? upright.transposed() : upright;
+}
+
+// The part of the stored picture, scaled to `stored`, that becomes `clip` of the upright one. The
+// reader mirrors and flips the stored picture, then turns it a quarter clockwise.
+QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
+{
+    const bool mirror = t & QImageIOHandler::TransformationMirror;
+    const bool flip = t & QImageIOHandler::TransformationFlip;
+    QTransform toUpright(mirror ? -1 : 1, 0, 0, flip ? -1 : 1, mirror ? stored.width() : 0,
+                         flip ? stored.height() : 0);
+    if (t & QImageIOHandler::TransformationRotate90)
+        toUpright *= QTransform(0, 1, -1, 0, stored.height(), 0);
+    return toUpright.inverted().mapRect(QRectF(clip)).toAlignedRect();
+}
+
+} // namespace
+
+SheetInspection::SheetInspection(SheetFile &file, const SheetRequest &request)
+    : m_file(file)
+{
+    if (!m_file.isOpen())
+        refuse(SheetError::NotAPicture, m_file.errorString());
+    else
+        inspect(request);
+}
+
+bool SheetInspection::refuse(SheetError error, const QString &detail)
+{
+    m_error = error;
+    m_detail = detail;
+    return false;
+}
+
+void SheetInspection::inspect(const SheetRequest &request)
+{
+    m_reader.setDevice(&m_file);
+    m_reader.setFormat(formatOf(m_file));
+    const QByteArray format = m_reader.format(); // Qt's plugins asked when content said nothing
+    if ((format == "svg" || format == "svgz") && !checkVector(format))
+        return;
+    if (!m_reader.canRead()) {
+        refuse(SheetError::NotAPicture, m_reader.errorString());
+        return;
+    }
+    m_reader.setAutoTransform(true);
+    m_turn = m_reader.transformation();
+    const QSize stored = m_reader.size();
+    m_full = storedSize(m_turn, stored);
+    m_target = request.size.isEmpty() ? m_full : request.size;
+    if (request.scale == SheetRequest::Scale::Within && m_full.isValid())
+        m_target =
+            m_full.boundedTo(m_full.scaled(m_target, Qt::KeepAspectRatio)).expandedTo(QSize(1, 1));
+    m_clip = request.clip.isNull() ? QRect(QPoint(), m_target) : request.clip;
+    if (m_clip.isEmpty() ||
+        qint64(m_clip.width()) * m_clip.height() * kBytesPerPixel > kAllocationLimitBytes) {
+        refuse(SheetError::TooLarge, pixelsText(m_clip.size()) + QStringLiteral(" asked for"));
+        return;
+    }
+    // A vector picture is drawn at the size asked for, whatever size it declares.
+    if (!m_vector.isOpen() && !checkRaster(stored, !request.clip.isNull(), format))
+        return;
+    m_reader.setScaledSize(storedSize(m_turn, m_target));
+    if (!request.clip.isNull())
+        m_reader.setScaledClipRect(storedClip(m_turn, storedSize(m_turn, m_target), m_clip));
+}
+
+// Read whole and counted, then drawn from memory.
+bool SheetInspection::checkVector(const QByteArray &format)
+{
+    if (m_file.size() > kMaxVectorBytes)
+        return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
+    std::optional<QByteArray> document = m_file.head(m_file.size());
+    if (format == "svgz")
+        document = gunzip(*document, kMaxVectorBytes);
+    const std::optional<qint64> drawn =
+        document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
+    if (!drawn)
+        return refuse(SheetError::NotAPicture, QStringLiteral("not well-formed"));
+    if (*drawn > kMaxVectorElements)
+        return refuse(SheetError::TooLarge, QStringLiteral("too many shapes"));
+    m_vector.setData(*document);
+    m_vector.open(QIODevice::ReadOnly);
+    m_reader.setDevice(&m_vector);
+    m_reader.setFormat("svg");
+    return true;
+}
+
+// Whether decoding a raster picture stored at `stored` pixels stays within the limits.
+bool SheetInspection::checkRaster(QSize stored, bool clipped, const QByteArray &format)
+{
+    if (format != "jpeg") {
+        const qint64 pixels = qint64(stored.width()) * stored.height();
+        if (pixels > kMaxDecodedPixels || pixels * kBytesPerPixel > kAllocationLimitBytes)
+            return refuse(SheetError::TooLarge, pixelsText(stored));
+        return true;
+    }
+    // What libjpeg will allocate and go through is read from the markers, as it reads them; a
+    // file whose markers cannot be read that far is no picture to try.
+    const JpegFrame frame = m_file.jpegFrame();
+    if (!frame.valid)
+        return refuse(SheetError::NotAPicture, QStringLiteral("damaged JPEG headers"));
+    const QSize size(frame.width, frame.height);
+    // Asked for a part, libjpeg decodes row by row and keeps only that part.
+    if (!clipped && jpegDecodeBytes(size, m_target) > kAllocationLimitBytes)
+        return refuse(SheetError::TooLarge, pixelsText(size));
+    if (m_file.size() > kMaxJpegBytes)
+        return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
+    if (frame.multiScan && frame.bufferedCoefficientBytes > kAllocationLimitBytes)
+        return refuse(SheetError::TooLarge, pixelsText(size) + QStringLiteral(" in several scans"));
+    if (frame.multiScan && (frame.scans > kMaxJpegScans || frame.scanBlocks > kMaxScanBlocks))
+        return refuse(SheetError::TooLarge, QStringLiteral("%1 scans").arg(frame.scans));
+    return true;
+}
+
+QImage SheetInspection::decode()
+{
+    if (m_error != SheetError::None)
+        return {};
+    QImage image = m_reader.read();
+    if (image.isNull())
+        refuse(SheetError::NotAPicture, m_reader.errorString());
+    else if (image.size() != m_clip.size()) // a reader that ignored the scaled size
+        image = image.scaled(m_clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace sheets

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SheetError.h"
+#include "SheetFile.h"
+#include "SheetRequest.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+namespace sheets {
+
+// A sheet file looked at for one request: its format recognised by its content and what
+// decoding it would cost read from its headers, so that a file past the limits is refused
+// before anything is allocated; then, when it was not refused, decoded.
+class SheetInspection {
+public:
+    SheetInspection(SheetFile &file, const SheetRequest &request);
+
+    SheetError error() const { return m_error; }
+    // What was found wrong, in a few words; may be empty.
+    QString detail() const { return m_detail; }
+    // The picture's own size, upright, when its header could be read.
+    QSize fullSize() const { return m_full; }
+
+    // The picture as requested; null, with detail() saying why, when the data is damaged.
+    QImage decode();
+
+private:
+    void inspect(const SheetRequest &request);
+    bool refuse(SheetError error, const QString &detail);
+    bool checkVector(const QByteArray &format);
+    bool checkRaster(QSize stored, bool clipped, const QByteArray &format);
+
+    SheetFile &m_file;
+    QBuffer m_vector; // a vector picture as checked, so that what is drawn is what was checked
+    QImageReader m_reader;
+    SheetError m_error = SheetError::None;
+    QString m_detail;
+    QImageIOHandler::Transformations m_turn;
+    QSize m_full;
+    QSize m_target;
+    QRect m_clip;
+};
+
+} // namespace sheets
