@@ -112,6 +112,70 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
     return plan;
 }
 
+namespace {
+
+// A sheet on its way into the folder.
+struct Writing {
+    ImportCandidate *candidate;
+    SheetStore::Pending pending; // removed through the folder, so dropped before it
+    QString error;
+};
+
+// Writes every sheet aside, two at a time: starting a file on its way to the disk costs as much
+// as copying it, and the other core does that while this one copies.
+void writeAside(std::vector<Writing> &writing, const SheetStore &store,
+                const FileDescriptor &folder, const ImportProgress &progress)
+{
+    const int total = int(writing.size()) + 1;
+    std::atomic_int done = 0;
+    auto writeEvery = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < writing.size() && !progress.isCancelled(); i += step) {
+            Writing &w = writing[i];
+            w.pending = store.write(folder, w.candidate->sheet, w.candidate->file.get(), &w.error,
+                                    progress.cancelled);
+            w.candidate->file.reset();
+            progress(++done, total);
+        }
+    };
+    std::thread other(writeEvery, 1, 2);
+    writeEvery(0, 2);
+    other.join();
+}
+
+// Flushes what was written aside, then puts each sheet in its place.
+void putInPlace(std::vector<Writing> &writing, const SheetStore &store, bool replace,
+                ImportResult &result)
+{
+    auto refuse = [&result](const Writing &w, const QString &why) {
+        result.refused.push_back({w.candidate->source, SheetError::None, why});
+    };
+    QString flushError;
+    const auto anyWritten = std::find_if(writing.begin(), writing.end(),
+                                         [](const Writing &w) { return w.pending.isValid(); });
+    if (anyWritten != writing.end() && !store.flushAll(anyWritten->pending, &flushError)) {
+        for (Writing &w : writing) {
+            if (w.pending.isValid())
+                refuse(w, flushError);
+            w.pending = {};
+        }
+    }
+    for (Writing &w : writing) {
+        if (!w.pending.isValid())
+            continue;
+        QString error;
+        bool replacedOne = false;
+        const bool mayReplace = replace && w.candidate->existing == SheetStore::Existing::Different;
+        if (store.install(std::move(w.pending), mayReplace, &error, &replacedOne)) {
+            ++(replacedOne ? result.replaced : result.added);
+            result.changed.push_back(w.candidate->sheet);
+        } else {
+            refuse(w, error);
+        }
+    }
+}
+
+} // namespace
+
 ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
                        const ImportProgress &progress)
 {
@@ -127,77 +191,34 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
         else
             ++result.kept;
     }
+    if (toWrite.empty())
+        return result;
 
     // Everything is written aside first, so that a cancel leaves nothing behind; the disk then
     // takes all of it in one flush, and only then does any sheet take its place.
     QString folderError;
-    const FileDescriptor folder = toWrite.empty() ? FileDescriptor() : store.open(&folderError);
-    if (!toWrite.empty() && !folder.isOpen()) {
+    const FileDescriptor folder = store.open(&folderError);
+    if (!folder.isOpen()) {
         for (const ImportCandidate *c : toWrite)
             result.refused.push_back({c->source, SheetError::None, folderError});
         return result;
     }
-    struct Writing {
-        ImportCandidate *candidate;
-        SheetStore::Pending pending; // removed through `folder`, so dropped before it
-        QString error;
-    };
     std::vector<Writing> writing;
     for (ImportCandidate *c : toWrite)
         writing.push_back({c, {}, {}});
-    // Two at a time: starting a file on its way to the disk costs as much as copying it, and
-    // the other core does that while this one copies.
-    const int total = int(writing.size()) + 1;
-    std::atomic_int done = 0;
-    auto writeEvery = [&](std::size_t first, std::size_t step) {
-        for (std::size_t i = first; i < writing.size() && !progress.isCancelled(); i += step) {
-            Writing &w = writing[i];
-            w.pending = store.write(folder, w.candidate->sheet, w.candidate->file.get(), &w.error,
-                                    progress.cancelled);
-            w.candidate->file.reset();
-            progress(++done, total);
-        }
-    };
-    {
-        std::thread other(writeEvery, 1, 2);
-        writeEvery(0, 2);
-        other.join();
-    }
+    writeAside(writing, store, folder, progress);
     if (progress.isCancelled()) {
         result.cancelled = true;
         result.kept = 0;
         return result;
     }
-    for (Writing &w : writing) {
+    for (const Writing &w : writing) {
         if (!w.pending.isValid())
             result.refused.push_back({w.candidate->source, SheetError::None, w.error});
     }
-    QString flushError;
-    const auto anyWritten = std::find_if(writing.begin(), writing.end(),
-                                         [](const Writing &w) { return w.pending.isValid(); });
-    if (anyWritten != writing.end() && !store.flushAll(anyWritten->pending, &flushError)) {
-        for (Writing &w : writing) {
-            if (w.pending.isValid())
-                result.refused.push_back({w.candidate->source, SheetError::None, flushError});
-            w.pending = {};
-        }
-    }
-    for (Writing &w : writing) {
-        if (!w.pending.isValid())
-            continue;
-        QString error;
-        bool replacedOne = false;
-        const bool mayReplace = replace && w.candidate->existing == SheetStore::Existing::Different;
-        if (store.install(std::move(w.pending), mayReplace, &error, &replacedOne)) {
-            ++(replacedOne ? result.replaced : result.added);
-            result.changed.push_back(w.candidate->sheet);
-        } else {
-            result.refused.push_back({w.candidate->source, SheetError::None, error});
-        }
-    }
-    if (folder.isOpen())
-        SheetStore::flushFolder(folder);
-    progress(total, total);
+    putInPlace(writing, store, replace, result);
+    SheetStore::flushFolder(folder);
+    progress(int(writing.size()) + 1, int(writing.size()) + 1);
     return result;
 }
 

@@ -89,6 +89,39 @@ QStringList latin1(int argc, const char *const argv[])
     return arguments;
 }
 
+// The settings to run with, from arguments that parsed; none, with `problem` said, when they
+// make no sense.
+std::optional<CommandLine> settingsOf(const Parser &parser, QString *problem)
+{
+    const QStringList paths = parser.positionalArguments();
+    CommandLine result;
+    if (parser.isSet(parser.addSheets)) {
+        if (paths.isEmpty())
+            *problem = QStringLiteral("--add-sheets: name the folders or files to add from");
+        for (const QString &path : paths) {
+            result.addSheetsFrom.push_back(path.toLatin1().toStdString());
+            if (problem->isEmpty() && !exists(result.addSheetsFrom.back()))
+                *problem = QStringLiteral("--add-sheets: '%1' does not exist").arg(path);
+        }
+        result.replace = parser.isSet(parser.replace);
+    } else if (parser.isSet(parser.replace)) {
+        *problem = QStringLiteral("--replace goes with --add-sheets");
+    } else if (!paths.isEmpty()) {
+        *problem = QStringLiteral("unexpected argument '%1'").arg(paths.first());
+    }
+    if (problem->isEmpty() && parser.isSet(parser.sheets)) {
+        const std::string folder = parser.value(parser.sheets).toLatin1().toStdString();
+        if (isFolder(folder))
+            result.sheetsFolder = absolute(folder);
+        else
+            *problem =
+                QStringLiteral("--sheets: '%1' is not a folder").arg(parser.value(parser.sheets));
+    }
+    if (!problem->isEmpty())
+        return std::nullopt;
+    return result;
+}
+
 ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStream &out,
                                    QTextStream &err, bool qtHasTaken)
 {
@@ -124,31 +157,9 @@ ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStre
     if (parser.isSet(QStringLiteral("version")))
         return stop(out, qs(kProductName) + ' ' + qs(kProductVersion) + '\n', 0);
 
-    const QStringList paths = parser.positionalArguments();
-    CommandLine result;
-    if (parser.isSet(parser.addSheets)) {
-        if (paths.isEmpty())
-            return fail(QStringLiteral("--add-sheets: name the folders or files to add from"));
-        for (const QString &path : paths) {
-            result.addSheetsFrom.push_back(path.toLatin1().toStdString());
-            if (!exists(result.addSheetsFrom.back()))
-                return fail(QStringLiteral("--add-sheets: '%1' does not exist").arg(path));
-        }
-        result.replace = parser.isSet(parser.replace);
-    } else if (parser.isSet(parser.replace)) {
-        return fail(QStringLiteral("--replace goes with --add-sheets"));
-    } else if (!paths.isEmpty()) {
-        return fail(QStringLiteral("unexpected argument '%1'").arg(paths.first()));
-    }
-    if (parser.isSet(parser.sheets)) {
-        const std::string folder = parser.value(parser.sheets).toLatin1().toStdString();
-        if (!isFolder(folder))
-            return fail(
-                QStringLiteral("--sheets: '%1' is not a folder").arg(parser.value(parser.sheets)));
-        result.sheetsFolder = absolute(folder);
-    }
-    parsed.commandLine = result;
-    return parsed;
+    QString problem;
+    parsed.commandLine = settingsOf(parser, &problem);
+    return problem.isEmpty() ? parsed : fail(problem);
 }
 
 void showHelpAll(int argc, const char *const argv[])
