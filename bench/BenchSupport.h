@@ -77,6 +77,17 @@ template <typename Done> double runUntil(Done done)
     return std::max(longest, (clock.nsecsElapsed() - last) / 1e6);
 }
 
+// Whether a widget has been painted.
+class PaintWatch : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+    bool painted = false;
+};
+
 // Counts the messages instead of showing them, answers every question no and chooses nothing.
 class CountingDialogs : public shell::Dialogs {
 public:

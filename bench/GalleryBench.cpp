@@ -26,17 +26,6 @@ namespace {
 
 constexpr int kOpenings = 5;
 
-// Counts paints of a widget.
-class PaintWatch : public QObject {
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-    bool painted = false;
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,7 +54,7 @@ int main(int argc, char *argv[])
     for (int opening = 0; opening < kOpenings; ++opening) {
         QElapsedTimer clock;
         clock.start();
-        PaintWatch watch;
+        bench::PaintWatch watch;
         form.showGallery();
         shell::Gallery *gallery = form.gallery();
         gallery->view()->viewport()->installEventFilter(&watch);

@@ -9,7 +9,7 @@ run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libqt
 # Tests also drive the program in a real X server (xclip puts a picture on its clipboard), build
 # the benchmarks (start-up watches the X server through Xlib) and the fuzz target, and check the
 # Debian package as a distribution would.
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool x11-utils xclip
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libjpeg-dev xvfb xdotool x11-utils xclip
     imagemagick desktop-file-utils appstream dpkg-dev file lintian devscripts libx11-dev
     clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 

@@ -120,8 +120,11 @@ bool SheetInspection::checkVector(const QByteArray &format)
     if (m_file.size() > kMaxVectorBytes)
         return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
     std::optional<QByteArray> document = m_file.head(m_file.size());
+    bool unpacksTooLarge = false;
     if (format == "svgz")
-        document = gunzip(*document, kMaxVectorBytes);
+        document = gunzip(*document, kMaxVectorBytes, &unpacksTooLarge);
+    if (unpacksTooLarge)
+        return refuse(SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"));
     const std::optional<qint64> drawn =
         document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
     if (!drawn)

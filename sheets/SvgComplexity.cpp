@@ -91,8 +91,9 @@ std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit)
     return counter.drawn(0, 0);
 }
 
-std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit)
+std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit, bool *tooLarge)
 {
+    *tooLarge = false;
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
         return std::nullopt;
@@ -102,7 +103,8 @@ std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit)
     int status = Z_OK;
     while (status == Z_OK) {
         if (stream.total_out == uLong(out.size())) {
-            if (out.size() >= limit)
+            *tooLarge = out.size() >= limit;
+            if (*tooLarge)
                 break;
             out.resize(std::min<qsizetype>(limit, out.size() * 2));
         }

@@ -13,7 +13,7 @@ namespace sheets {
 std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit);
 
 // The bytes of a gzip stream, unpacked up to `limit` bytes; nothing when it is damaged or
-// unpacks to more.
-std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit);
+// unpacks to more, which `tooLarge` then tells.
+std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit, bool *tooLarge);
 
 } // namespace sheets

@@ -20,6 +20,7 @@ ViewerDecoder::~ViewerDecoder()
 
 void ViewerDecoder::decode(Request request)
 {
+    request.asked = std::chrono::steady_clock::now();
     {
         const std::lock_guard lock(m_mutex);
         m_next = std::move(request);
@@ -40,7 +41,8 @@ void ViewerDecoder::run()
             m_next.reset();
         }
         Result result{request.generation, m_loader.load(request.sheet, request.request),
-                      request.part};
+                      request.part, request.request,
+                      std::chrono::steady_clock::now() - request.asked};
         QMetaObject::invokeMethod(this,
                                   [this, result = std::move(result)] { emit decoded(result); });
     }

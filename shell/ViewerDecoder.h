@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QRectF>
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -25,11 +26,14 @@ public:
         std::string sheet;
         sheets::SheetRequest request;
         QRectF part; // what the result shows, in sheet pixels
+        std::chrono::steady_clock::time_point asked = {};
     };
     struct Result {
         quint64 generation = 0;
         sheets::DecodedSheet decoded;
         QRectF part;
+        sheets::SheetRequest request;
+        std::chrono::steady_clock::duration waited = {}; // from the request to the picture
     };
 
     explicit ViewerDecoder(sheets::SheetLoader loader, QObject *parent = nullptr);

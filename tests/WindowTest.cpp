@@ -466,6 +466,9 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
 
     actions->copyPictureAction()->trigger(); // Image1 still shows house.qpk: at its own size
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 32));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().pixelColor(0, 0), QColor(Qt::red));
+    actions->copyPathAction()->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), folder.filePath("house.qpk"));
 }
 
 // A pick in the gallery is a choice in its own list; its filter matches as Ctrl+F does; a tile
