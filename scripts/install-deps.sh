@@ -3,13 +3,15 @@
 # need, skipping what is already there. `--print KIND` only lists them.
 set -euo pipefail
 
-# The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets.
+# The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets; qt6-wayland shows the window
+# natively on a Wayland desktop.
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libqt6svg6 zlib1g-dev
-    fonts-dejavu-core)
-# Tests also drive the program in a real X server (xclip puts a picture on its clipboard), build
+    fonts-dejavu-core qt6-wayland)
+# Tests also drive the program in a real X server (xclip puts a picture on its clipboard) and in
+# a Wayland compositor (weston, inside the X server), build
 # the benchmarks (start-up watches the X server through Xlib) and the fuzz target, and check the
 # Debian package as a distribution would.
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libjpeg-dev xvfb xdotool x11-utils xclip
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libjpeg-dev xvfb xdotool x11-utils xclip weston
     imagemagick desktop-file-utils appstream dpkg-dev file lintian devscripts libx11-dev
     clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 

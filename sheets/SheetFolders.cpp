@@ -97,6 +97,16 @@ SheetPlaces sheetPlaces(const std::string &extraFolder)
     return places;
 }
 
+std::string absolutePath(const std::string &path)
+{
+    if (path.starts_with('/'))
+        return path;
+    char *here = ::getcwd(nullptr, 0);
+    std::string result = here != nullptr ? std::string(here) + '/' + path : path;
+    std::free(here);
+    return result;
+}
+
 bool makeFolders(const std::string &folder)
 {
     if (folder.empty()) {

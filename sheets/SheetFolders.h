@@ -24,6 +24,9 @@ struct SheetPlaces {
 // demo never stands in for a real sheet.
 SheetPlaces sheetPlaces(const std::string &extraFolder = {});
 
+// `path` from the root, as bytes: one that is relative is taken from the working folder.
+std::string absolutePath(const std::string &path);
+
 // Makes `folder` and every folder above it that is missing, as mkdir -p does. False, with errno
 // set, when it is not a folder afterwards.
 bool makeFolders(const std::string &folder);

@@ -35,6 +35,22 @@ DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &reques
     return result;
 }
 
+DecodedSheet SheetLoader::look(std::string_view name) const
+{
+    DecodedSheet result;
+    OpenedSheet opened = m_locator.open(name);
+    result.path = opened.path;
+    result.error = opened.error;
+    if (opened.file.isOpen()) {
+        SheetFile file(std::move(opened.file));
+        const SheetInspection inspection(file, SheetRequest::stretchedTo(QSize(1, 1)));
+        result.error = inspection.error();
+        result.detail = inspection.detail();
+        result.fullSize = inspection.fullSize();
+    }
+    return result;
+}
+
 SheetCheck checkSheet(int fd, QSize deviceSize)
 {
     SheetFile file{FileDescriptor(::dup(fd))};

@@ -34,6 +34,8 @@ public:
     explicit SheetLoader(SheetLocator locator = SheetLocator());
 
     DecodedSheet load(std::string_view name, const SheetRequest &request) const;
+    // Finds the sheet and reads its headers: everything but the picture.
+    DecodedSheet look(std::string_view name) const;
 
 private:
     SheetLocator m_locator;

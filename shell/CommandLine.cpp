@@ -2,6 +2,7 @@
 
 #include "ApplicationRecord.h"
 #include "QtText.h"
+#include "SheetFolders.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -68,16 +69,6 @@ bool isFolder(const std::string &path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::string absolute(const std::string &path)
-{
-    if (path.starts_with('/'))
-        return path;
-    char *here = ::getcwd(nullptr, 0);
-    std::string result = here != nullptr ? std::string(here) + '/' + path : path;
-    std::free(here);
-    return result;
-}
-
 } // namespace
 
 QStringList latin1(int argc, const char *const argv[])
@@ -112,7 +103,7 @@ std::optional<CommandLine> settingsOf(const Parser &parser, QString *problem)
     if (problem->isEmpty() && parser.isSet(parser.sheets)) {
         const std::string folder = parser.value(parser.sheets).toLatin1().toStdString();
         if (isFolder(folder))
-            result.sheetsFolder = absolute(folder);
+            result.sheetsFolder = sheets::absolutePath(folder);
         else
             *problem =
                 QStringLiteral("--sheets: '%1' is not a folder").arg(parser.value(parser.sheets));

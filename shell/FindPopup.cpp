@@ -4,6 +4,7 @@
 #include "EntryFilter.h"
 #include "WindowDescription.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -14,7 +15,7 @@
 namespace shell {
 
 FindPopup::FindPopup(QWidget *parent)
-    : QFrame(parent, Qt::Popup)
+    : QFrame(parent)
 {
     setObjectName(QStringLiteral("FindPopup"));
     setAccessibleName(tr("Find an entry"));
@@ -45,6 +46,12 @@ FindPopup::FindPopup(QWidget *parent)
     layout->addWidget(m_results);
 
     connect(m_field, &QLineEdit::textChanged, this, &FindPopup::filter);
+    // As a popup would: gone once the focus goes elsewhere, or a click lands outside it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (isVisible() && !isAncestorOf(now))
+            hide();
+    });
+    parent->installEventFilter(this);
     connect(m_results, &QListView::clicked, this, [this](const QModelIndex &index) {
         m_results->setCurrentIndex(index);
         chooseCurrent();
@@ -53,14 +60,13 @@ FindPopup::FindPopup(QWidget *parent)
 
 void FindPopup::open()
 {
-    QWidget *window = parentWidget()->window();
-    // Over the picture box, which it may hide while it is open.
-    const QRect area(window->mapToGlobal(QPoint(kPictureBox.pixelLeft(), kPictureBox.pixelTop())),
-                     QSize(kPictureBox.pixelWidth(), kPictureBox.pixelHeight()));
-    setGeometry(area);
+    // Over the picture box, which it hides while it is open.
+    setGeometry(kPictureBox.pixelLeft(), kPictureBox.pixelTop(), kPictureBox.pixelWidth(),
+                kPictureBox.pixelHeight());
     m_field->clear();
     filter(QString());
     show();
+    raise();
     m_field->setFocus();
 }
 
@@ -84,6 +90,8 @@ void FindPopup::chooseCurrent()
 
 bool FindPopup::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == parentWidget() && event->type() == QEvent::MouseButtonPress)
+        hide();
     if (watched != m_field || event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

@@ -9,8 +9,10 @@ namespace shell {
 
 class EntryFilter;
 
-// Ctrl+F: one search over all seven lists. Typing narrows the entries to those whose text
-// contains it; Enter or a click picks the highlighted one, Esc leaves everything as it was.
+// Ctrl+F: one search over all seven lists, over the picture box. Typing narrows the entries to
+// those whose text contains it; Enter or a click picks the highlighted one, Esc or going
+// elsewhere leaves everything as it was. It is part of the main window, not a popup of its own,
+// so a screen reader finds its field and list there and hears where the focus goes.
 class FindPopup : public QFrame {
     Q_OBJECT
 public:

@@ -12,8 +12,12 @@
 #include "QtText.h"
 #include "Selection.h"
 #include "SheetActions.h"
+#include "WindowAccessible.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
@@ -106,6 +110,8 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidg
     , m_loader(sheets::SheetLocator(m_places.searchOrder()))
 {
     initResources();
+    static const bool accessible = (QAccessible::installFactory(WindowAccessible::forObject), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kFormCaption));
     // A fixed frame with minimise and close boxes but no maximise box.
@@ -197,6 +203,14 @@ void Form1::connectHandlers()
     // The search popup is created when first asked for; start-up does not pay for it.
     auto *find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &Form1::showFind);
+    // Image1's menu from anywhere in the window; the Menu key keeps opening the menu of what has
+    // the focus, such as a list's Cut, Copy and Paste.
+    auto *menu = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menu, &QShortcut::activated, this, [this] {
+        const QPoint inside(m_image->width() / 2, m_image->height() / 2);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, inside, m_image->mapToGlobal(inside));
+        QCoreApplication::sendEvent(m_image, &event);
+    });
 }
 
 QWidget *Form1::control(ControlKind kind, int number) const
@@ -223,11 +237,12 @@ void Form1::showFind()
 void Form1::showGallery()
 {
     if (m_gallery == nullptr) {
-        m_gallery = new Gallery(m_loader, this);
-        connect(m_gallery, &Gallery::entryChosen, this, &Form1::chooseEntry);
-        connect(m_gallery, &Gallery::addSheetsRequested, m_imports, &ImportActions::addSheets);
+        m_gallery = std::make_unique<Gallery>(m_loader);
+        connect(m_gallery.get(), &Gallery::entryChosen, this, &Form1::chooseEntry);
+        connect(m_gallery.get(), &Gallery::addSheetsRequested, m_imports,
+                &ImportActions::addSheets);
         m_gallery->setHint(m_image->hint());
-        connect(m_runtime, &WindowRuntime::sheetLoaded, m_gallery,
+        connect(m_runtime, &WindowRuntime::sheetLoaded, m_gallery.get(),
                 [this](const SheetOutcome &outcome) {
                     m_gallery->showChoice(outcome.list, outcome.index);
                 });

@@ -58,7 +58,7 @@ public:
     void showFind();
     // Opens the gallery of all entries (Ctrl+G).
     void showGallery();
-    Gallery *gallery() const { return m_gallery; }
+    Gallery *gallery() const { return m_gallery.get(); }
 
     // Looks again whether any real sheet folder holds a sheet, and while none does, says in
     // Image1 and the gallery where sheets go and how to add them.
@@ -94,8 +94,8 @@ private:
     FindPopup *m_find = nullptr;
     SheetActions *m_actions = nullptr;
     ImportActions *m_imports = nullptr;
-    Gallery *m_gallery = nullptr;
-    QPixmap m_artwork; // decoded at the first paint, at the screen's density
+    std::unique_ptr<Gallery> m_gallery; // a window of its own, not a child of this one
+    QPixmap m_artwork;                  // decoded at the first paint, at the screen's density
 };
 
 } // namespace shell

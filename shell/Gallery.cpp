@@ -24,9 +24,12 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     , m_matches(new EntryFilter(this))
     , m_filter(new QLineEdit(this))
     , m_hint(new QLabel(this))
+    , m_noMatch(new QLabel(tr("No entry matches"), this))
     , m_view(new GalleryView(this))
 {
     setObjectName(QStringLiteral("Gallery"));
+    // Closing the main window ends the program, whether this one is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Gallery \u2014 %1").arg(qs(kApplicationTitle)));
     m_matches->setSourceModel(m_model);
     m_view->setModel(m_matches);
@@ -47,12 +50,16 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_hint);
+    m_noMatch->setAlignment(Qt::AlignCenter);
+    m_noMatch->hide();
+    layout->addWidget(m_noMatch);
     layout->addWidget(m_view, 1);
     m_decoders.setMaxThreadCount(QThread::idealThreadCount());
 
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_matches->setText(text);
         m_view->toFirstTile();
+        m_noMatch->setVisible(m_matches->rowCount() == 0);
     });
     connect(m_view, &QListView::clicked, this, [this](const QModelIndex &index) {
         if (!CatalogueModel::isCaption(index))
@@ -137,11 +144,25 @@ void Gallery::chooseCurrent()
 }
 
 // Keys typed in the filter that move or choose go to the tiles, so the keyboard alone does all.
+// Ctrl with plus, equals or minus, on the main keys or the keypad, Shift or not: +1, -1, or 0.
+static int zoomStepOf(const QKeyEvent *key)
+{
+    if (!(key->modifiers() & Qt::ControlModifier))
+        return 0;
+    if (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Equal)
+        return 1;
+    return key->key() == Qt::Key_Minus ? -1 : 0;
+}
+
 bool Gallery::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_filter || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
+    if (const int step = zoomStepOf(key)) { // never typed into the filter
+        m_view->zoomTiles(step);
+        return true;
+    }
     switch (key->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -160,8 +181,6 @@ bool Gallery::eventFilter(QObject *watched, QEvent *event)
 
 void Gallery::keyPressEvent(QKeyEvent *event)
 {
-    const bool zoomIn = event->matches(QKeySequence::ZoomIn) ||
-                        (event->modifiers() & Qt::ControlModifier && event->key() == Qt::Key_Equal);
     if (event->key() == Qt::Key_Escape) {
         if (m_filter->text().isEmpty())
             close();
@@ -169,8 +188,8 @@ void Gallery::keyPressEvent(QKeyEvent *event)
             m_filter->clear();
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         chooseCurrent();
-    } else if (zoomIn || event->matches(QKeySequence::ZoomOut)) {
-        m_view->zoomTiles(zoomIn ? 1 : -1);
+    } else if (const int step = zoomStepOf(event)) {
+        m_view->zoomTiles(step);
     } else {
         QWidget::keyPressEvent(event);
     }

@@ -36,6 +36,7 @@ public:
     int pending() const { return m_pending; }
 
     QLineEdit *filterField() const { return m_filter; }
+    QLabel *noMatchLabel() const { return m_noMatch; }
     GalleryView *view() const { return m_view; }
 
     // A line above the tiles, such as where sheets go when there are none; empty: no line.
@@ -61,6 +62,7 @@ private:
     EntryFilter *m_matches;
     QLineEdit *m_filter;
     QLabel *m_hint;
+    QLabel *m_noMatch;
     GalleryView *m_view;
     int m_pending = 0;
     std::shared_ptr<std::atomic_bool> m_cancelled; // of the opening being loaded

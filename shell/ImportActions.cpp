@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMimeData>
+#include <QShortcut>
 #include <QUrl>
 
 #include <fcntl.h>
@@ -70,9 +71,13 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     , m_paste(new QAction(tr("Paste Picture"), box))
     , m_usePicture(new QAction(tr("Use Picture for This Entry\u2026"), box))
 {
-    // Ctrl+V on Image1 only: in a list's text field it pastes text as ever.
-    m_paste->setShortcut(QKeySequence::Paste);
-    m_paste->setShortcutContext(Qt::WidgetShortcut);
+    // Keys for the whole window that no text field takes; Ctrl+V pastes a picture on Image1
+    // only: in a list's text field it pastes text as ever.
+    m_paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    m_addSheets->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    for (QAction *action : {m_paste, m_addSheets})
+        action->setShortcutContext(Qt::WindowShortcut);
+    new QShortcut(QKeySequence::Paste, box, m_paste, &QAction::trigger, Qt::WidgetShortcut);
     auto *separator = new QAction(box);
     separator->setSeparator(true);
     box->addActions({separator, m_paste, m_usePicture, m_addSheets});

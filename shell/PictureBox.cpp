@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -19,17 +20,34 @@ PictureBox::PictureBox(QWidget *parent)
 }
 
 void PictureBox::setPicture(const QPixmap &pixmap, const QString &sheetName,
-                            const QString &filePath, QSize fullSize)
+                            const QByteArray &filePath, QSize fullSize)
 {
     m_pixmap = pixmap;
     m_sheetName = sheetName;
     m_filePath = filePath;
     m_fullSize = fullSize;
     setAccessibleName(tr("Picture sheet %1").arg(sheetName));
-    setAccessibleDescription(filePath);
-    setToolTip(filePath);
+    setAccessibleDescription(this->filePath());
+    setToolTip(this->filePath());
     update();
     emit pictureChanged();
+}
+
+QString PictureBox::filePath() const
+{
+    return QFile::decodeName(m_filePath);
+}
+
+QMimeData *PictureBox::pathMimeData() const
+{
+    auto *data = new QMimeData;
+    const QString text = filePath();
+    if (QFile::encodeName(text) == m_filePath)
+        data->setText(text);
+    data->setData(QStringLiteral("text/plain"), m_filePath);
+    data->setData(QStringLiteral("text/uri-list"),
+                  "file://" + QUrl::toPercentEncoding(m_filePath, "/") + "\r\n");
+    return data;
 }
 
 void PictureBox::setHint(const QString &hint)
@@ -37,7 +55,7 @@ void PictureBox::setHint(const QString &hint)
     if (hint == m_hint)
         return;
     m_hint = hint;
-    setAccessibleDescription(m_pixmap.isNull() ? hint : m_filePath);
+    setAccessibleDescription(m_pixmap.isNull() ? hint : filePath());
     update();
 }
 
@@ -101,10 +119,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
         (event->position().toPoint() - m_pressedAt).manhattanLength() <
             QApplication::startDragDistance())
         return;
-    auto *data = new QMimeData;
-    data->setUrls({QUrl::fromLocalFile(m_filePath)});
     auto *drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(pathMimeData());
     drag->setPixmap(m_pixmap.scaled(m_pixmap.size() / 4));
     drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
 }

@@ -17,14 +17,18 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // `filePath` is the sheet file's full path, which the tooltip names; `fullSize` the
-    // picture's own size.
-    void setPicture(const QPixmap &pixmap, const QString &sheetName, const QString &filePath,
+    // `filePath` is the sheet file's full path, as the file system has it, which the tooltip
+    // names; `fullSize` the picture's own size.
+    void setPicture(const QPixmap &pixmap, const QString &sheetName, const QByteArray &filePath,
                     QSize fullSize);
     const QPixmap &picture() const { return m_pixmap; }
     QSize fullSize() const { return m_fullSize; }
     QString sheetName() const { return m_sheetName; }
-    QString filePath() const { return m_filePath; }
+    QString filePath() const;
+    QByteArray filePathBytes() const { return m_filePath; }
+    // The file's path for the clipboard or a drag: as a URL, percent-encoded, and as plain text
+    // with the path's own bytes.
+    QMimeData *pathMimeData() const;
 
     // Drawn in the box while it shows no picture; empty: nothing is.
     void setHint(const QString &hint);
@@ -48,7 +52,7 @@ protected:
 private:
     QPixmap m_pixmap;
     QString m_sheetName;
-    QString m_filePath;
+    QByteArray m_filePath;
     QSize m_fullSize;
     QString m_hint;
     QPoint m_pressedAt;

@@ -9,8 +9,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QUrl>
 
 namespace shell {
@@ -25,19 +26,26 @@ SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRu
     , m_copyPath(new QAction(tr("Copy File Path"), box))
     , m_openFolder(new QAction(tr("Open Containing Folder"), box))
 {
-    m_copyPicture->setShortcut(QKeySequence::Copy);
-    m_copyPicture->setShortcutContext(Qt::WidgetShortcut);
-    for (QAction *action : {m_view, m_copyPicture, m_copyPath, m_openFolder}) {
+    // Keys for the whole window that no text field takes; on Image1 itself, Ctrl+C copies the
+    // picture too, as in any picture view.
+    const std::pair<QAction *, QKeySequence> keys[] = {
+        {m_view, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+        {m_copyPicture, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {m_copyPath, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C)},
+        {m_openFolder, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+    };
+    for (const auto &[action, key] : keys) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
         box->addAction(action);
     }
+    new QShortcut(QKeySequence::Copy, box, m_copyPicture, &QAction::trigger, Qt::WidgetShortcut);
     connect(m_view, &QAction::triggered, this, &SheetActions::view);
     connect(m_copyPicture, &QAction::triggered, this, &SheetActions::copyPicture);
     connect(m_copyPath, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(m_box->filePath()); });
-    connect(m_openFolder, &QAction::triggered, this, [this] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_box->filePath()).absolutePath()));
-    });
+            [this] { QGuiApplication::clipboard()->setMimeData(m_box->pathMimeData()); });
+    connect(m_openFolder, &QAction::triggered, this, &SheetActions::openFolder);
     connect(box, &PictureBox::viewRequested, this, &SheetActions::view);
     connect(box, &PictureBox::pictureChanged, this, [this] {
         for (QAction *action : {m_view, m_copyPicture, m_copyPath, m_openFolder})
@@ -46,9 +54,23 @@ SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRu
     connect(&runtime, &WindowRuntime::sheetLoaded, this, &SheetActions::follow);
 }
 
+SheetActions::~SheetActions() = default;
+
+void SheetActions::openFolder()
+{
+    const QByteArray file = m_box->filePathBytes();
+    const QByteArray folder = file.left(std::max<qsizetype>(file.lastIndexOf('/'), 1));
+    if (!QDesktopServices::openUrl(
+            QUrl::fromEncoded("file://" + QUrl::toPercentEncoding(folder, "/"))))
+        m_runtime.msgBox(QStringLiteral("The folder %1 could not be opened: no program to show "
+                                        "folders was found.")
+                             .arg(QFile::decodeName(folder))
+                             .toStdString());
+}
+
 SheetViewer *SheetActions::viewer() const
 {
-    return m_viewer;
+    return m_viewer.get();
 }
 
 void SheetActions::follow(const SheetOutcome &outcome)
@@ -56,7 +78,7 @@ void SheetActions::follow(const SheetOutcome &outcome)
     if (outcome.isShown())
         m_entry = outcome.entryText();
     if (m_viewer != nullptr && m_viewer->isVisible())
-        m_viewer->showSheet(outcome.sheet, outcome.entryText(), outcome.fullSize,
+        m_viewer->showSheet(outcome.sheet, outcome.entryText(), outcome.path, outcome.fullSize,
                             m_box->picture().toImage(), outcome.error);
 }
 
@@ -65,12 +87,14 @@ void SheetActions::view()
     if (m_box->picture().isNull())
         return;
     if (m_viewer == nullptr)
-        m_viewer = new SheetViewer(m_loader, m_box->window());
+        m_viewer = std::make_unique<SheetViewer>(m_loader);
+    // Titled before it is shown: a desktop takes the first title it sees.
+    m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry,
+                        m_box->filePathBytes().toStdString(), m_box->fullSize(),
+                        m_box->picture().toImage());
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();
-    m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry, m_box->fullSize(),
-                        m_box->picture().toImage());
 }
 
 // The sheet at its own size, or, past the limits, at the largest half, quarter ... within them.

@@ -3,7 +3,8 @@
 #include "SheetLoader.h"
 
 #include <QObject>
-#include <QPointer>
+
+#include <memory>
 
 class QAction;
 
@@ -16,19 +17,23 @@ struct SheetOutcome;
 
 // What can be done with the sheet Image1 shows, offered in its context menu: view it at full
 // size, copy the picture or the file's path, open the folder that holds it. Each is disabled
-// while Image1 shows nothing. An open viewer follows the choices.
+// while Image1 shows nothing, and each has a key of its own anywhere in the main window. An open
+// viewer follows the choices.
 class SheetActions : public QObject {
     Q_OBJECT
 public:
     SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRuntime &runtime);
+    ~SheetActions() override;
 
     SheetViewer *viewer() const;
     QAction *viewAction() const { return m_view; }
     QAction *copyPictureAction() const { return m_copyPicture; }
     QAction *copyPathAction() const { return m_copyPath; }
+    QAction *openFolderAction() const { return m_openFolder; }
 
     void view();
     void copyPicture();
+    void openFolder();
 
 private:
     void follow(const SheetOutcome &outcome);
@@ -40,8 +45,8 @@ private:
     QAction *m_copyPicture;
     QAction *m_copyPath;
     QAction *m_openFolder;
-    QPointer<SheetViewer> m_viewer;
-    QString m_entry; // the entry whose sheet Image1 shows
+    std::unique_ptr<SheetViewer> m_viewer; // a window of its own, not a child of the main one
+    QString m_entry;                       // the entry whose sheet Image1 shows
 };
 
 } // namespace shell

@@ -19,20 +19,25 @@ class SheetViewer : public QWidget {
 public:
     explicit SheetViewer(sheets::SheetLoader loader, QWidget *parent = nullptr);
 
-    // Shows `sheet` of `fullSize` pixels, `preview` at once; with an `error`, says why instead.
-    void showSheet(const std::string &sheet, const QString &entry, QSize fullSize,
-                   const QImage &preview, sheets::SheetError error = sheets::SheetError::None);
+    // Shows `sheet`, found as `path`, of `fullSize` pixels, `preview` at once; with an `error`,
+    // says why instead.
+    void showSheet(const std::string &sheet, const QString &entry, const std::string &path,
+                   QSize fullSize, const QImage &preview,
+                   sheets::SheetError error = sheets::SheetError::None);
     ZoomView *view() const { return m_view; }
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateStatus();
+    void sheetChanged(const sheets::DecodedSheet &found);
 
     ZoomView *m_view;
     QLabel *m_status;
     QString m_sheetStatus;
+    std::string m_sheet;
 };
 
 } // namespace shell

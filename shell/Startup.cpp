@@ -8,7 +8,9 @@
 #include "SheetFolders.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTextStream>
 
@@ -32,13 +34,26 @@ void useEightPointFont()
 namespace {
 
 // While the application starts: Qt ends the process with abort(), and a core dump, when no
-// platform can be had. Its own words about the platform are left out; the user gets one line.
+// platform can be had. Its own words about the platform are left out; the user gets one line,
+// which names the missing Wayland platform where that is the cause.
 void endIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "%.*s: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n",
-                     int(kExecutableName.size()), kExecutableName.data());
+        const QString program = qs(kExecutableName);
+        const bool noWayland =
+            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+                .entryList({QStringLiteral("libqwayland*")})
+                .isEmpty();
+        std::fputs(
+            qPrintable(noWayland
+                           ? program + QStringLiteral(": cannot show a window on this Wayland "
+                                                      "desktop: Qt's Wayland platform is not "
+                                                      "installed (Debian package qt6-wayland), "
+                                                      "and no X display (DISPLAY) is set\n")
+                           : program + QStringLiteral(": cannot connect to a display; is "
+                                                      "DISPLAY or WAYLAND_DISPLAY set?\n")),
+            stderr);
         std::_Exit(1);
     }
     if (QByteArrayView(context.category).startsWith("qt.qpa"))

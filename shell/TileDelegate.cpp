@@ -5,13 +5,14 @@
 #include "GalleryView.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 namespace shell {
 
 namespace {
 
 constexpr int kCaptionHeight = 30;
-constexpr int kTextLines = 2;
+constexpr int kTextLines = 2; // as twoLines() gives them
 constexpr int kMargin = 4;
 
 } // namespace
@@ -49,12 +50,32 @@ void TileDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const QRect frame(r.topLeft(), m_view->pictureSize());
     paintPicture(painter, option, frame.adjusted(kMargin, kMargin, -kMargin, -kMargin), index);
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const QRect text(r.left() + 2, frame.bottom() + 2, r.width() - 4,
-                     kTextLines * option.fontMetrics.height());
-    painter->drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                      option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
-                                                    kTextLines * text.width() - 8));
+    QRect line(r.left() + 2, frame.bottom() + 2, r.width() - 4, option.fontMetrics.height());
+    for (const QString &text : twoLines(index.data().toString(), option, line.width())) {
+        painter->drawText(line, Qt::AlignHCenter | Qt::AlignTop, text);
+        line.translate(0, line.height());
+    }
     painter->restore();
+}
+
+// The text in two lines at most, broken between words where it can be: the first as it comes,
+// the second cut short at its end, so a name always keeps its start.
+QStringList TileDelegate::twoLines(const QString &text, const QStyleOptionViewItem &option,
+                                   int width)
+{
+    QTextLayout layout(text, option.font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    QTextLine first = layout.createLine();
+    first.setLineWidth(width);
+    layout.endLayout();
+    const QString rest = text.mid(first.textLength()).trimmed();
+    QStringList lines{text.left(first.textLength()).trimmed()};
+    if (!rest.isEmpty())
+        lines << option.fontMetrics.elidedText(rest, Qt::ElideRight, width);
+    return lines;
 }
 
 void TileDelegate::paintCaption(QPainter *painter, const QStyleOptionViewItem &option,

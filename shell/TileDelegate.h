@@ -16,6 +16,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
+    static QStringList twoLines(const QString &text, const QStyleOptionViewItem &option, int width);
+
 private:
     void paintCaption(QPainter *painter, const QStyleOptionViewItem &option,
                       const QModelIndex &index) const;

@@ -40,8 +40,10 @@ void ViewerDecoder::run()
             request = std::move(*m_next);
             m_next.reset();
         }
-        Result result{request.generation, m_loader.load(request.sheet, request.request),
-                      request.part, request.request,
+        Result result{request.generation,
+                      request.lookOnly ? m_loader.look(request.sheet)
+                                       : m_loader.load(request.sheet, request.request),
+                      request.part, request.request, request.lookOnly,
                       std::chrono::steady_clock::now() - request.asked};
         QMetaObject::invokeMethod(this,
                                   [this, result = std::move(result)] { emit decoded(result); });

@@ -26,6 +26,7 @@ public:
         std::string sheet;
         sheets::SheetRequest request;
         QRectF part; // what the result shows, in sheet pixels
+        bool lookOnly = false; // the file's headers, to see whether it is still what is shown
         std::chrono::steady_clock::time_point asked = {};
     };
     struct Result {
@@ -33,6 +34,7 @@ public:
         sheets::DecodedSheet decoded;
         QRectF part;
         sheets::SheetRequest request;
+        bool lookOnly = false;
         std::chrono::steady_clock::duration waited = {}; // from the request to the picture
     };
 

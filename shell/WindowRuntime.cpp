@@ -5,9 +5,9 @@
 #include "Dialogs.h"
 #include "PictureBox.h"
 #include "QtText.h"
+#include "SheetFolders.h"
 #include "SheetReasons.h"
 
-#include <QFileInfo>
 #include <QPixmap>
 
 namespace shell {
@@ -54,18 +54,19 @@ preview::RuntimeError WindowRuntime::loadPicture(int list, std::string_view shee
     sheets::DecodedSheet decoded =
         m_loader.load(sheet, sheets::SheetRequest::stretchedTo(deviceSize));
     SheetOutcome outcome{list,          listIndex(list), std::string(sheet),
-                         decoded.error, QString(),       decoded.fullSize};
+                         decoded.error, std::string(),   decoded.fullSize};
     if (!decoded.path.empty())
-        outcome.path = QFileInfo(QFile::decodeName(decoded.path.c_str())).absoluteFilePath();
+        outcome.path = sheets::absolutePath(decoded.path);
     // Converted once, here, to what the screen paints fastest.
     QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
     if (pixmap.isNull() && outcome.isShown())
         outcome.error = sheets::SheetError::TooLarge;
     if (outcome.isShown()) {
         pixmap.setDevicePixelRatio(dpr);
-        m_image->setPicture(pixmap, qs(sheet), outcome.path, outcome.fullSize);
+        m_image->setPicture(pixmap, qs(sheet), QByteArray::fromStdString(outcome.path),
+                            outcome.fullSize);
     } else {
-        qWarning("%s: %s", qPrintable(outcome.path.isEmpty() ? qs(sheet) : outcome.path),
+        qWarning("%s: %s", outcome.path.empty() ? std::string(sheet).c_str() : outcome.path.c_str(),
                  qPrintable(reasonText(outcome.error, decoded.detail)));
     }
     emit sheetLoaded(outcome);

@@ -23,8 +23,8 @@ struct SheetOutcome {
     int index = -1;
     std::string sheet;
     sheets::SheetError error = sheets::SheetError::None;
-    QString path;   // the file found, when one was
-    QSize fullSize; // the picture's own size, when its header could be read
+    std::string path; // the file found, from the root, as bytes; empty when none was
+    QSize fullSize;   // the picture's own size, when its header could be read
 
     bool isShown() const { return error == sheets::SheetError::None; }
     QString entryText() const;

@@ -1,5 +1,6 @@
 #include "ZoomView.h"
 
+#include "SheetFolders.h"
 #include "SheetLimits.h"
 
 #include <QKeyEvent>
@@ -39,10 +40,12 @@ ZoomView::ZoomView(sheets::SheetLoader loader, QWidget *parent)
     connect(m_decoder, &ViewerDecoder::decoded, this, &ZoomView::decoded);
 }
 
-void ZoomView::setSheet(const std::string &sheet, QSize fullSize, const QImage &preview)
+void ZoomView::setSheet(const std::string &sheet, const std::string &path, QSize fullSize,
+                        const QImage &preview)
 {
     m_sheet = sheet;
-    m_full = preview.isNull() ? QSize() : fullSize;
+    m_path = path;
+    m_full = fullSize;
     m_image = m_full.isEmpty() ? QImage() : preview;
     m_imagePart = QRectF(QPointF(), QSizeF(m_full));
     ++m_asked; // what was asked for the sheet before is stale now
@@ -132,11 +135,17 @@ bool ZoomView::decodedCoversView() const
     return qFuzzyCompare(scale, std::min(m_zoom, 1.0)) && m_imagePart.contains(visiblePart());
 }
 
-// Asks for what is shown, at the scale it is shown, up to 100 %; larger zooms enlarge that.
+// Asks for what is shown, at the scale it is shown, up to 100 %; larger zooms enlarge that. When
+// that is shown already, only looks whether the file is still the one shown.
 void ZoomView::decode()
 {
-    if (m_full.isEmpty() || decodedCoversView())
+    if (m_full.isEmpty())
         return;
+    if (decodedCoversView()) {
+        ++m_pending;
+        m_decoder->decode({++m_asked, m_sheet, {}, m_imagePart, true});
+        return;
+    }
     const double scale = std::min(m_zoom, 1.0);
     const QSize target = (QSizeF(m_full) * scale).toSize().expandedTo(QSize(1, 1));
     ViewerDecoder::Request request{++m_asked, m_sheet, sheets::SheetRequest::stretchedTo(target),
@@ -158,8 +167,15 @@ void ZoomView::decode()
 void ZoomView::decoded(const ViewerDecoder::Result &result)
 {
     --m_pending;
-    // A stale one, or the file changed under us: what is shown stays until the next choice.
-    if (result.generation != m_asked || result.decoded.image.isNull())
+    if (result.generation != m_asked)
+        return;
+    const sheets::DecodedSheet &found = result.decoded;
+    if ((found.image.isNull() && !result.lookOnly) || found.error != sheets::SheetError::None ||
+        found.fullSize != m_full || sheets::absolutePath(found.path) != m_path) {
+        emit sheetChanged(found);
+        return;
+    }
+    if (result.lookOnly)
         return;
     m_image = result.decoded.image;
     m_imagePart = result.part;
@@ -176,6 +192,11 @@ void ZoomView::paintEvent(QPaintEvent *)
     const double scale = logicalScale();
     const QRectF target(canvasOrigin() + m_imagePart.topLeft() * scale, m_imagePart.size() * scale);
     painter.drawImage(target, m_image);
+}
+
+void ZoomView::recheck()
+{
+    m_settle.start();
 }
 
 void ZoomView::resizeEvent(QResizeEvent *event)

@@ -17,9 +17,11 @@ class ZoomView : public QAbstractScrollArea {
 public:
     explicit ZoomView(sheets::SheetLoader loader, QWidget *parent = nullptr);
 
-    // Shows `sheet`, of `fullSize` pixels upright: at once `preview`, a picture of the whole
-    // sheet at any size, then sharper. An empty size shows nothing.
-    void setSheet(const std::string &sheet, QSize fullSize, const QImage &preview);
+    // Shows `sheet`, found as `path` and of `fullSize` pixels upright: at once `preview`, a
+    // picture of the whole sheet at any size (or nothing), then sharper. An empty size shows
+    // nothing.
+    void setSheet(const std::string &sheet, const std::string &path, QSize fullSize,
+                  const QImage &preview);
 
     // Device pixels per sheet pixel: 1 is 100 %, one sheet pixel per screen pixel.
     double zoom() const { return m_zoom; }
@@ -27,11 +29,16 @@ public:
     void zoomTo(double zoom, QPointF anchor);
     void fit();
     QSize decodedSize() const { return m_image.size(); }
+    // Looks again, once things settle, whether the file is still what is shown.
+    void recheck();
     // Whether what is shown is all the zoom asks for, with no decoding under way.
     bool isSettled() const { return !m_settle.isActive() && m_pending == 0; }
 
 signals:
     void zoomChanged(double zoom);
+    // A decoding found the sheet other than it was shown: another size, another file, or none
+    // to be had. What it found is given; what was shown is dropped.
+    void sheetChanged(const sheets::DecodedSheet &found);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,7 +61,8 @@ private:
 
     ViewerDecoder *m_decoder;
     std::string m_sheet;
-    QSize m_full; // the sheet's own size, upright
+    std::string m_path; // the file it was found as
+    QSize m_full;       // the sheet's own size, upright
     double m_zoom = 1.0;
     bool m_fitting = true;
     QImage m_image;      // what was decoded ...

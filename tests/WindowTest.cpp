@@ -13,6 +13,7 @@
 #include "SheetImporter.h"
 #include "SheetReasons.h"
 #include "SheetViewer.h"
+#include "TileDelegate.h"
 #include "ZoomView.h"
 
 #include <QAccessible>
@@ -20,11 +21,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
+#include <QDesktopServices>
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -36,6 +39,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include <sys/stat.h>
@@ -68,7 +72,11 @@ struct RecordingDialogs : Dialogs {
     {
         boxes << "= " + text + (details.isEmpty() ? "" : " | " + details);
     }
-    QStringList chooseSheetSources(QWidget *) override { return {}; }
+    QStringList chooseSheetSources(QWidget *) override
+    {
+        boxes << "choose sheets";
+        return {};
+    }
     QString choosePicture(QWidget *) override { return picture; }
 };
 
@@ -464,12 +472,119 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
     EXPECT_TRUE(view->decodedSize().isEmpty());
     EXPECT_EQ(boxes.size(), 1);
 
-    actions->copyPictureAction()->trigger(); // Image1 still shows house.qpk: at its own size
-    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(48, 32));
-    EXPECT_EQ(QGuiApplication::clipboard()->image().pixelColor(0, 0), QColor(Qt::red));
-    actions->copyPathAction()->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), folder.filePath("house.qpk"));
+    // The file changed behind the viewer: a redraw shows it as it is now, or says it is gone.
+    form->chooseEntry(1, 31);
+    auto *status = actions->viewer()->findChild<QLabel *>();
+    for (const char *change : {"30 \u00d7 120", "The file is missing"}) {
+        ASSERT_TRUE(QString(change).startsWith("The")
+                        ? QFile::remove(folder.filePath("house.qpk"))
+                        : writeBytes(folder.filePath("house.qpk"),
+                                     encoded(Qt::blue, "png", QSize(30, 120))));
+        view->zoomBy(1.25, QPointF(10, 10));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains(change); }))
+            << status->text().toStdString();
+    }
+    EXPECT_TRUE(view->decodedSize().isEmpty());
 }
+
+// Opened folders, written down instead of shown.
+class FolderRecorder : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl &url) { opened = url; }
+
+public:
+    QUrl opened;
+};
+
+// Every action of Image1's menu has a key of its own anywhere in the window, even with the focus
+// in a list's text field; Shift+F10 opens the menu, which shows the keys.
+TEST_F(WindowTest, EveryActionHasItsKeyAnywhereInTheWindow)
+{
+    sheet("house.qpk", Qt::red);
+    form->chooseEntry(1, 31);
+    FolderRecorder folders;
+    QDesktopServices::setUrlHandler("file", &folders, "open");
+    QGuiApplication::clipboard()->setImage(QImage::fromData(encoded(Qt::blue, "png")));
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    const std::tuple<QKeySequence, std::function<QString()>, QString> rows[] = {
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_V, [&] { return boxes.join('|').left(29); },
+         "? Use this picture as house.q"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+         [&] { return QString::number(clipboard->image().width()); }, "48"},
+        {Qt::CTRL | Qt::ALT | Qt::Key_C,
+         [&] { return QString(clipboard->mimeData()->data("text/plain")); },
+         folder.filePath("house.qpk")},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_O, [&] { return folders.opened.toLocalFile(); },
+         folder.path()},
+        {Qt::CTRL | Qt::Key_O, [&] { return boxes.join('|'); }, "choose sheets"},
+        {Qt::CTRL | Qt::Key_Return,
+         [&] { return QString::number(form->sheetActions()->viewer() != nullptr); }, "1"},
+    };
+    dialogs->answer = false;
+    for (const auto &[keys, effect, expected] : rows) {
+        SCOPED_TRACE(keys.toString().toStdString());
+        boxes.clear();
+        list(2)->setFocus();
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        EXPECT_EQ(effect(), expected);
+    }
+    QDesktopServices::unsetUrlHandler("file");
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (QAction *action : menu != nullptr ? menu->actions() : QList<QAction *>())
+            items << action->text() + " " + action->shortcut().toString();
+        if (menu != nullptr)
+            menu->close();
+    });
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(items.contains("View Full Size Ctrl+Return")) << items.join('|').toStdString();
+    EXPECT_TRUE(items.contains("Add Sheets\u2026 Ctrl+O"));
+}
+
+// While Ctrl+F is open its field and list are part of the main window, a frame, for a screen
+// reader; the gallery says when its filter matches nothing, and sizes its tiles with Ctrl and
+// the keypad's plus and minus, which never reach the filter.
+TEST_F(WindowTest, FindAndGalleryForTheKeyboardAndScreenReaders)
+{
+    form->showFind();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+    std::function<bool(QAccessibleInterface *, QObject *)> holds = [&](QAccessibleInterface *at,
+                                                                       QObject *object) {
+        for (int i = 0; at != nullptr && i < at->childCount(); ++i) {
+            if (at->child(i)->object() == object || holds(at->child(i), object))
+                return true;
+        }
+        return false;
+    };
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_TRUE(holds(window, form->findPopup()->field()));
+    EXPECT_TRUE(holds(window, form->findPopup()->results()));
+
+    form->showGallery();
+    Gallery *gallery = form->gallery();
+    const int width = gallery->view()->tileWidth();
+    QTest::keyClick(gallery->filterField(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_GT(gallery->view()->tileWidth(), width);
+    QTest::keyClick(gallery->filterField(), Qt::Key_Minus,
+                    Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(gallery->view()->tileWidth(), width);
+    EXPECT_EQ(gallery->filterField()->text(), "");
+    EXPECT_FALSE(gallery->noMatchLabel()->isVisibleTo(gallery));
+    QTest::keyClicks(gallery->filterField(), "zzz");
+    EXPECT_TRUE(gallery->noMatchLabel()->isVisibleTo(gallery));
+    QStyleOptionViewItem option;
+    option.initFrom(gallery->view());
+    EXPECT_EQ(
+        TileDelegate::twoLines("Wooden,large,wooden,large,wooden,large", option, 60)[0].left(3),
+        "Woo"); // the start of a name is never cut
+}
+
+#include "WindowTest.moc"
 
 // A pick in the gallery is a choice in its own list; its filter matches as Ctrl+F does; a tile
 // whose sheet cannot be had says why, and nothing says it in a box.

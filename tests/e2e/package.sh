@@ -29,9 +29,10 @@ appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.met
     >"$work/as.log" 2>&1 || fail "appstreamcli: $(cat "$work/as.log")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6; do
+for dep in libqt6widgets6 libqt6gui6 qt6-image-formats-plugins libqt6svg6; do
     [[ $depends == *"$dep"* ]] || fail "the package does not depend on $dep: $depends"
 done
+[[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "the package does not recommend qt6-wayland"
 version=$("$work/root/usr/bin/tesselbox" --version)
 [[ $version == "Vorrin Propscope 1.02" ]] || fail "the packaged tesselbox --version says '$version'"
 echo "package: ok ($(du -k "$deb" | cut -f1) KiB; Depends: $depends)"

@@ -52,7 +52,7 @@ wait_gone() {
 press() {
     xdotool key --clearmodifiers --delay 60 "$@"
 }
-# wait_popup: until a popup of the program (find, completion) is on screen, so keys reach it.
+# wait_popup: until a popup of the program (the completion) is on screen, so keys reach it.
 wait_popup() {
     for _ in $(seq 150); do
         (($(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l) > 1)) && return 0
@@ -127,7 +127,7 @@ expect_colour 0 0 255 "(the previous picture stays)"
 
 xdotool windowfocus --sync "$win"
 press ctrl+f
-wait_popup "Ctrl+F"
+expect_colour_at 436 250 255 255 255 "(the find panel over the picture)"
 xdotool type --delay 80 radio
 press Return
 expect_colour 255 128 0 "(interior.qpk, chosen through Ctrl+F)"

@@ -182,7 +182,10 @@ FillResult fillFolder(const std::string &folder)
 {
     FillResult result;
     if (!sheets::makeFolders(folder)) {
-        result.error = QStringLiteral("cannot make the folder: ") + qt_error_string(errno);
+        // Said of the path itself: what stands in the way, not only the system's word.
+        result.error = errno == ENOTDIR || errno == EEXIST
+                           ? QStringLiteral("it is a file, or lies under one, not a folder")
+                           : QStringLiteral("cannot make the folder: ") + qt_error_string(errno);
         return result;
     }
     for (const SheetPlan &sheet : allSheets()) {

@@ -56,6 +56,10 @@ int main(int argc, char *argv[])
     const sheets::SheetPlaces places = sheets::sheetPlaces();
     const std::string folder =
         positional.isEmpty() ? places.demoFolder : positional.first().toLatin1().toStdString();
+    if (folder.empty()) {
+        print(stderr, QLatin1String(kProgram) + QStringLiteral(": the folder's name is empty\n"));
+        return 2;
+    }
     if (parser.isSet(ifNoSheets)) {
         std::vector<std::string> searched = places.realFolders;
         searched.push_back(folder);
@@ -74,7 +78,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const demosheets::FillResult result = demosheets::fillFolder(folder);
     if (!result.error.isEmpty()) {
-        std::fprintf(stderr, "%s: %s: %s\n", kProgram, folder.c_str(), qPrintable(result.error));
+        std::fprintf(stderr, "%s: '%s': %s\n", kProgram, folder.c_str(), qPrintable(result.error));
         return 1;
     }
     std::printf("%d demo sheets written to %s (%d already there).\n", result.written,
