@@ -43,7 +43,9 @@ void ViewerDecoder::run()
         Result result{request.generation,
                       request.lookOnly ? m_loader.look(request.sheet)
                                        : m_loader.load(request.sheet, request.request),
-                      request.part, request.request, request.lookOnly,
+                      request.part,
+                      request.request,
+                      request.lookOnly,
                       std::chrono::steady_clock::now() - request.asked};
         QMetaObject::invokeMethod(this,
                                   [this, result = std::move(result)] { emit decoded(result); });

@@ -25,7 +25,7 @@ public:
         quint64 generation = 0;
         std::string sheet;
         sheets::SheetRequest request;
-        QRectF part; // what the result shows, in sheet pixels
+        QRectF part;           // what the result shows, in sheet pixels
         bool lookOnly = false; // the file's headers, to see whether it is still what is shown
         std::chrono::steady_clock::time_point asked = {};
     };

@@ -30,6 +30,8 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"$P --replace", 2, "tesselbox: --replace goes with --add-sheets\n"},
         {"$P", 1, noDisplay},
         {"mkdir caf\\351 && $P --sheets caf\\351", 1, noDisplay},
+        {"$D /etc/passwd", 1, "'/etc/passwd': it is a file, or lies under one, not a folder"},
+        {"$D ''", 2, "tesselbox-demo-sheets: the folder's name is empty"},
         {"$D d\\351mo && stat -c %a d\\351mo/ghost.qpk", 0,
          "119 demo sheets written to d\u00e9mo (0 already there).\n644\n"},
         // Demo sheets only where no real folder holds a sheet, in their own folder.
