@@ -16,6 +16,13 @@
 
 namespace bench {
 
+// Benchmarks run without a display unless one is asked for.
+inline void offscreenUnlessAsked()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // Something like a sheet: shapes on a gradient, and for JPEG the fine grain of a photograph.
 inline QImage sheetLike(QSize size, bool grain, quint32 seed = 42)
 {

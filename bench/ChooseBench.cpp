@@ -192,8 +192,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     sheets::installAllocationLimit();
     benchmark::Initialize(&argc, argv);

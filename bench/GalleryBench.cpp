@@ -30,8 +30,7 @@ constexpr int kOpenings = 5;
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     sheets::installAllocationLimit();
 

@@ -39,8 +39,7 @@ template <typename Work> double timed(Work work)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     QTemporaryDir root(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/import-bench-XXXXXX"
                                 : QDir::tempPath() + "/import-bench-XXXXXX");

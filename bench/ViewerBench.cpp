@@ -72,8 +72,7 @@ double msSince(const QElapsedTimer &clock)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessAsked();
     QApplication app(argc, argv);
     sheets::installAllocationLimit();
     QTemporaryDir dir;
