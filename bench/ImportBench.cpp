@@ -1,6 +1,6 @@
 // How long adding 119 sheets of 1600 x 1200 takes, against copying the same files with cp into
 // the same file system, and the longest the window stops answering while it adds them. Medians
-// of five rounds, cp and the import taking turns; exits 1 when a target is missed.
+// of nine rounds, cp and the import taking turns; exits 1 when a target is missed.
 // Run: build/tesselbox-import-bench [FOLDER] (on the file system to measure; default: temporary)
 #include "BenchSupport.h"
 #include "Catalogue.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kRounds = 5;
+constexpr int kRounds = 9;
 
 // Times one run of `work`, with the disk quiet before it.
 template <typename Work> double timed(Work work)

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "ImportSummary.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProgressDialog>
 #include <QThread>
@@ -12,6 +13,7 @@ namespace shell {
 namespace {
 
 constexpr int kShowProgressAfterMs = 300;
+constexpr qint64 kProgressStepNs = 10'000'000;
 
 QString folderText(const std::string &folder)
 {
@@ -53,8 +55,35 @@ void SheetImporter::addFrom(const QStringList &paths)
     runInBackground([this, sources, box = m_box()] {
         auto plan = std::make_shared<sheets::ImportPlan>(
             sheets::planImport(sources, m_names, m_store, box, progress()));
-        QMetaObject::invokeMethod(this, [this, plan] { planned(plan); });
+        // With nothing to ask, the copying follows on this thread at once.
+        if (plan->conflicts() > 0 || m_cancelled) {
+            QMetaObject::invokeMethod(this, [this, plan] { planned(plan); });
+            return;
+        }
+        const int toWrite = writtenBy(*plan, false);
+        QMetaObject::invokeMethod(this, [this, toWrite] { showAdding(toWrite); });
+        auto result = std::make_shared<sheets::ImportResult>(
+            sheets::runImport(std::move(*plan), m_store, false, progress()));
+        QMetaObject::invokeMethod(this, [this, result] { finished(*result); });
     });
+}
+
+int SheetImporter::writtenBy(const sheets::ImportPlan &plan, bool replace)
+{
+    int toWrite = 0;
+    for (const sheets::ImportCandidate &c : plan.candidates)
+        toWrite +=
+            c.isAccepted() && (c.existing == sheets::SheetStore::Existing::None ||
+                               (replace && c.existing == sheets::SheetStore::Existing::Different));
+    return toWrite;
+}
+
+void SheetImporter::showAdding(int toWrite)
+{
+    if (toWrite > kFewFiles)
+        showProgressSoon(tr("Adding %n sheet(s)\u2026", "", toWrite), toWrite + 1);
+    else
+        hideProgress();
 }
 
 void SheetImporter::runInBackground(std::function<void()> work)
@@ -73,10 +102,15 @@ void SheetImporter::finishBackground()
     m_thread = nullptr;
 }
 
-// Reported from the import's thread, shown on the window's.
+// Reported from the import's threads, at most every few milliseconds, and shown on the window's.
 sheets::ImportProgress SheetImporter::progress()
 {
-    return {[this](int done, int total) {
+    auto last = std::make_shared<std::atomic<qint64>>(0);
+    return {[this, last](int done, int total) {
+                const qint64 now = QDeadlineTimer::current().deadlineNSecs();
+                if (done < total && now - last->load() < kProgressStepNs)
+                    return;
+                last->store(now);
                 QMetaObject::invokeMethod(this, [this, done, total] {
                     m_done = done;
                     m_total = total;
@@ -146,15 +180,7 @@ void SheetImporter::planned(std::shared_ptr<sheets::ImportPlan> plan)
                                 std::string(sheets::SheetStore::kReplacedFolder))),
             tr("Replace"), tr("Keep Them"));
     }
-    int toWrite = 0;
-    for (const sheets::ImportCandidate &c : plan->candidates)
-        toWrite +=
-            c.isAccepted() && (c.existing == sheets::SheetStore::Existing::None ||
-                               (replace && c.existing == sheets::SheetStore::Existing::Different));
-    if (toWrite > kFewFiles)
-        showProgressSoon(tr("Adding %n sheet(s)\u2026", "", toWrite), toWrite + 1);
-    else
-        hideProgress();
+    showAdding(writtenBy(*plan, replace));
     runInBackground([this, plan, replace] {
         auto result = std::make_shared<sheets::ImportResult>(
             sheets::runImport(std::move(*plan), m_store, replace, progress()));

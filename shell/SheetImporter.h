@@ -52,6 +52,8 @@ private:
     void showProgressSoon(const QString &label, int total);
     void hideProgress();
     void planned(std::shared_ptr<sheets::ImportPlan> plan);
+    static int writtenBy(const sheets::ImportPlan &plan, bool replace);
+    void showAdding(int toWrite);
     void finished(const sheets::ImportResult &result);
 
     const sheets::SheetStore m_store;
