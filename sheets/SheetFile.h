@@ -8,7 +8,7 @@
 
 namespace sheets {
 
-// An open sheet file: the device its picture is read from, and what its inspection needs
+// An open sheet file: the device its picture is read from, and what its probe needs
 // (size, first and last bytes, JPEG frame). Every read names its own offset, so the file's
 // position is never shared between readers.
 class SheetFile : public QIODevice {

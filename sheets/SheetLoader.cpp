@@ -1,8 +1,8 @@
 #include "SheetLoader.h"
 
 #include "SheetFile.h"
-#include "SheetInspection.h"
 #include "SheetLimits.h"
+#include "SheetProbe.h"
 
 #include <unistd.h>
 
@@ -27,11 +27,11 @@ DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &reques
         return result;
     }
     SheetFile file(std::move(opened.file));
-    SheetInspection inspection(file, request);
-    result.fullSize = inspection.fullSize();
-    result.image = inspection.decode();
-    result.error = inspection.error();
-    result.detail = inspection.detail();
+    SheetProbe probe(file, request);
+    result.fullSize = probe.fullSize();
+    result.image = probe.decode();
+    result.error = probe.error();
+    result.detail = probe.detail();
     return result;
 }
 
@@ -43,10 +43,10 @@ DecodedSheet SheetLoader::look(std::string_view name) const
     result.error = opened.error;
     if (opened.file.isOpen()) {
         SheetFile file(std::move(opened.file));
-        const SheetInspection inspection(file, SheetRequest::stretchedTo(QSize(1, 1)));
-        result.error = inspection.error();
-        result.detail = inspection.detail();
-        result.fullSize = inspection.fullSize();
+        const SheetProbe probe(file, SheetRequest::stretchedTo(QSize(1, 1)));
+        result.error = probe.error();
+        result.detail = probe.detail();
+        result.fullSize = probe.fullSize();
     }
     return result;
 }
@@ -54,8 +54,8 @@ DecodedSheet SheetLoader::look(std::string_view name) const
 SheetCheck checkSheet(int fd, QSize deviceSize)
 {
     SheetFile file{FileDescriptor(::dup(fd))};
-    const SheetInspection inspection(file, SheetRequest::stretchedTo(deviceSize));
-    return {inspection.error(), inspection.detail(), inspection.fullSize()};
+    const SheetProbe probe(file, SheetRequest::stretchedTo(deviceSize));
+    return {probe.error(), probe.detail(), probe.fullSize()};
 }
 
 } // namespace sheets

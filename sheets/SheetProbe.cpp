@@ -1,4 +1,4 @@
-#include "SheetInspection.h"
+#include "SheetProbe.h"
 
 #include "SheetFormat.h"
 #include "SheetLimits.h"
@@ -65,7 +65,7 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
 
 } // namespace
 
-SheetInspection::SheetInspection(SheetFile &file, const SheetRequest &request)
+SheetProbe::SheetProbe(SheetFile &file, const SheetRequest &request)
     : m_file(file)
 {
     if (!m_file.isOpen())
@@ -74,14 +74,14 @@ SheetInspection::SheetInspection(SheetFile &file, const SheetRequest &request)
         inspect(request);
 }
 
-bool SheetInspection::refuse(SheetError error, const QString &detail)
+bool SheetProbe::refuse(SheetError error, const QString &detail)
 {
     m_error = error;
     m_detail = detail;
     return false;
 }
 
-void SheetInspection::inspect(const SheetRequest &request)
+void SheetProbe::inspect(const SheetRequest &request)
 {
     m_reader.setDevice(&m_file);
     m_reader.setFormat(formatOf(m_file));
@@ -115,7 +115,7 @@ void SheetInspection::inspect(const SheetRequest &request)
 }
 
 // Read whole and counted, then drawn from memory.
-bool SheetInspection::checkVector(const QByteArray &format)
+bool SheetProbe::checkVector(const QByteArray &format)
 {
     if (m_file.size() > kMaxVectorBytes)
         return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
@@ -139,7 +139,7 @@ bool SheetInspection::checkVector(const QByteArray &format)
 }
 
 // Whether decoding a raster picture stored at `stored` pixels stays within the limits.
-bool SheetInspection::checkRaster(QSize stored, bool clipped, const QByteArray &format)
+bool SheetProbe::checkRaster(QSize stored, bool clipped, const QByteArray &format)
 {
     if (format != "jpeg") {
         const qint64 pixels = qint64(stored.width()) * stored.height();
@@ -165,7 +165,7 @@ bool SheetInspection::checkRaster(QSize stored, bool clipped, const QByteArray &
     return true;
 }
 
-QImage SheetInspection::decode()
+QImage SheetProbe::decode()
 {
     if (m_error != SheetError::None)
         return {};

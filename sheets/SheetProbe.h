@@ -14,9 +14,9 @@ namespace sheets {
 // A sheet file looked at for one request: its format recognised by its content and what
 // decoding it would cost read from its headers, so that a file past the limits is refused
 // before anything is allocated; then, when it was not refused, decoded.
-class SheetInspection {
+class SheetProbe {
 public:
-    SheetInspection(SheetFile &file, const SheetRequest &request);
+    SheetProbe(SheetFile &file, const SheetRequest &request);
 
     SheetError error() const { return m_error; }
     // What was found wrong, in a few words; may be empty.
