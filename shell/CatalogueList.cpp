@@ -1,8 +1,5 @@
 #include "CatalogueList.h"
 
-#include "CatalogueListAccessible.h"
-
-#include <QAccessible>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -12,10 +9,6 @@ namespace shell {
 CatalogueList::CatalogueList(QWidget *parent)
     : QComboBox(parent)
 {
-    static const bool accessible =
-        (QAccessible::installFactory(CatalogueListAccessible::forObject), true);
-    Q_UNUSED(accessible);
-
     // Typing offers the entries that contain the typed text; picking one is a choice. This
     // replaces Qt's inline completion, which silently fills the field. Given before the field is
     // handed over, it also spares building the inline completer only to drop it.

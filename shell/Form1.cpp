@@ -4,6 +4,7 @@
 #include "ApplicationRecord.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
+#include "CatalogueListAccessible.h"
 #include "CommandButton.h"
 #include "FindPopup.h"
 #include "Gallery.h"
@@ -110,7 +111,9 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidg
     , m_loader(sheets::SheetLocator(m_places.searchOrder()))
 {
     initResources();
-    static const bool accessible = (QAccessible::installFactory(WindowAccessible::forObject), true);
+    static const bool accessible =
+        (QAccessible::installFactory(WindowAccessible::forObject),
+         QAccessible::installFactory(CatalogueListAccessible::forObject), true);
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kFormCaption));

@@ -5,6 +5,7 @@
 #include "GalleryModel.h"
 #include "GalleryView.h"
 #include "QtText.h"
+#include "TileDelegate.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -33,6 +34,7 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     setWindowTitle(tr("Gallery \u2014 %1").arg(qs(kApplicationTitle)));
     m_matches->setSourceModel(m_model);
     m_view->setModel(m_matches);
+    m_view->setItemDelegate(new TileDelegate(m_view));
     m_view->setAccessibleName(tr("All entries"));
     m_filter->setAccessibleName(tr("Filter"));
     m_filter->setPlaceholderText(tr("Show the entries whose name contains\u2026"));

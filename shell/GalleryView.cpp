@@ -1,7 +1,6 @@
 #include "GalleryView.h"
 
 #include "CatalogueModel.h"
-#include "TileDelegate.h"
 
 #include <QWheelEvent>
 
@@ -31,7 +30,6 @@ GalleryView::GalleryView(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setItemDelegate(new TileDelegate(this));
 }
 
 void GalleryView::setTileWidth(int width)

@@ -1,6 +1,6 @@
 #include "WindowAccessible.h"
 
-#include "Form1.h"
+#include <QWidget>
 
 namespace shell {
 
@@ -10,7 +10,8 @@ WindowAccessible::WindowAccessible(QWidget *window)
 
 QAccessibleInterface *WindowAccessible::forObject(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(Form1::staticMetaObject.className()))
+    if (className.startsWith(QLatin1String("shell::")) && object->isWidgetType() &&
+        static_cast<QWidget *>(object)->isWindow())
         return new WindowAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }

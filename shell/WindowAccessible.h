@@ -4,7 +4,8 @@
 
 namespace shell {
 
-// The main window as a screen reader should know it: a frame, where Qt would say a filler.
+// The program's windows, the main one, the gallery and the viewer, as a screen reader should
+// know them: frames, where Qt would say fillers.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget *window);
