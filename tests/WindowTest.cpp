@@ -258,27 +258,31 @@ TEST_F(WindowTest, ArrowKeyChoiceShowsTheSheetAsItIsNowAndEmptiesTheOtherLists)
 TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
 {
     using sheets::SheetError;
-    const std::map<SheetError, std::tuple<int, const char *, QByteArray>> causes = {
-        {SheetError::Missing, {0, "airtower.qpk", {}}},
-        {SheetError::NotAPicture, {1, "armory.qpk", "not a picture"}},
-        {SheetError::TooLarge, {2, "barracks.qpk", testing_support::bmpHeaderOnly(12000, 12000)}},
-        {SheetError::NoPermission, {4, "beruit.qpk", {}}}, // made below
-        {SheetError::NotAFile, {7, "beruit2.qpk/", {}}},
+    const std::map<SheetError, std::tuple<int, const char *, QByteArray, const char *>> causes = {
+        {SheetError::Missing, {0, "airtower.qpk", {}, "The file is missing"}},
+        {SheetError::NotAPicture,
+         {1, "armory.qpk", "not a picture", "The file is not a readable picture"}},
+        {SheetError::TooLarge,
+         {2, "barracks.qpk", testing_support::bmpHeaderOnly(12000, 12000),
+          "The picture is too large to show"}},
+        {SheetError::NoPermission, {4, "beruit.qpk", {}, "No permission to read the file"}},
+        {SheetError::NotAFile,
+         {7, "beruit2.qpk/", {}, "It is a folder, pipe or device, not a file"}},
     };
     sheet("ghost.qpk", Qt::green);
     sheet("beruit.qpk", Qt::red);
     ASSERT_EQ(::chmod(QFile::encodeName(folder.filePath("beruit.qpk")), 0), 0);
     testing_support::WithoutReadingEverything notRoot; // a file that is not ours stays so
     for (const SheetReason &reason : kSheetReasons) {
-        const auto &[index, file, bytes] = causes.at(reason.error);
+        const auto &[index, file, bytes, words] = causes.at(reason.error);
         SCOPED_TRACE(file);
         ASSERT_TRUE(bytes.isEmpty() || writeBytes(folder.filePath(file), bytes));
         ASSERT_TRUE(!QString(file).endsWith('/') || QDir(folder.path()).mkdir(file));
         form->chooseEntry(1, 27);
         boxes.clear();
         form->chooseEntry(1, index);
-        EXPECT_EQ(boxes, QStringList{"Vorrin Propscope: ERROR open file. Reason: " +
-                                     sheets::qs(reason.text) + "!"});
+        EXPECT_EQ(boxes, QStringList{
+                             "Vorrin Propscope: ERROR open file. Reason: " + QString(words) + "!"});
         EXPECT_EQ(shown(), QColor(Qt::green));
         EXPECT_EQ(list(1)->currentIndex(), index); // the choice itself stands
     }
