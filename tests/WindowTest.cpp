@@ -653,11 +653,12 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     EXPECT_EQ(form->gallery()->hint(), form->image()->hint());
     form->gallery()->close();
 
-    form->chooseEntry(1, 27); // ghost.qpk is missing
+    form->chooseEntry(2, 0);  // a picture goes to the entry chosen last ...
+    form->chooseEntry(1, 27); // ... whose ghost.qpk is missing
     QGuiApplication::clipboard()->setImage(QImage::fromData(encoded(Qt::red, "png")));
     QTest::mouseClick(form->image(), Qt::LeftButton);
     key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(boxes.mid(1), QStringList{"? Use this picture as ghost.qpk?\n\nThis picture will be "
+    EXPECT_EQ(boxes.mid(2), QStringList{"? Use this picture as ghost.qpk?\n\nThis picture will be "
                                         "shown for: Ghost Town Barn, Ghost Town Church, Ghost "
                                         "Town Saloon, Ghost Town Store, Ghost Town Store, two "
                                         "story."});
