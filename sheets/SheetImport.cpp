@@ -74,46 +74,6 @@ void examine(ImportCandidate &candidate, const SheetStore &store, QSize box)
         candidate.file.reset();
 }
 
-} // namespace
-
-int ImportPlan::conflicts() const
-{
-    return int(std::count_if(candidates.begin(), candidates.end(), [](const ImportCandidate &c) {
-        return c.isAccepted() && c.existing == SheetStore::Existing::Different;
-    }));
-}
-
-ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
-                      const SheetStore &store, QSize box, const ImportProgress &progress)
-{
-    ImportPlan plan;
-    std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
-    for (const std::string &path : paths) {
-        std::vector<Found> files = filesOf(path);
-        // An exact spelling first, as the lookup takes it.
-        std::stable_sort(files.begin(), files.end(), [&names](const Found &a, const Found &b) {
-            return names.match(a.name) == a.name && names.match(b.name) != b.name;
-        });
-        for (const Found &f : files) {
-            const std::optional<std::string> sheet = names.match(f.name);
-            if (!sheet || bySheet.contains(*sheet)) {
-                ++plan.leftAlone;
-                continue;
-            }
-            bySheet.emplace(*sheet, plan.candidates.size());
-            plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
-        }
-    }
-    const int total = int(plan.candidates.size());
-    for (int i = 0; i < total && !progress.isCancelled(); ++i) {
-        examine(plan.candidates[std::size_t(i)], store, box);
-        progress(i + 1, total);
-    }
-    return plan;
-}
-
-namespace {
-
 // A sheet on its way into the folder.
 struct Writing {
     ImportCandidate *candidate;
@@ -175,6 +135,42 @@ void putInPlace(std::vector<Writing> &writing, const SheetStore &store, bool rep
 }
 
 } // namespace
+
+int ImportPlan::conflicts() const
+{
+    return int(std::count_if(candidates.begin(), candidates.end(), [](const ImportCandidate &c) {
+        return c.isAccepted() && c.existing == SheetStore::Existing::Different;
+    }));
+}
+
+ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
+                      const SheetStore &store, QSize box, const ImportProgress &progress)
+{
+    ImportPlan plan;
+    std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
+    for (const std::string &path : paths) {
+        std::vector<Found> files = filesOf(path);
+        // An exact spelling first, as the lookup takes it.
+        std::stable_sort(files.begin(), files.end(), [&names](const Found &a, const Found &b) {
+            return names.match(a.name) == a.name && names.match(b.name) != b.name;
+        });
+        for (const Found &f : files) {
+            const std::optional<std::string> sheet = names.match(f.name);
+            if (!sheet || bySheet.contains(*sheet)) {
+                ++plan.leftAlone;
+                continue;
+            }
+            bySheet.emplace(*sheet, plan.candidates.size());
+            plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
+        }
+    }
+    const int total = int(plan.candidates.size());
+    for (int i = 0; i < total && !progress.isCancelled(); ++i) {
+        examine(plan.candidates[std::size_t(i)], store, box);
+        progress(i + 1, total);
+    }
+    return plan;
+}
 
 ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
                        const ImportProgress &progress)

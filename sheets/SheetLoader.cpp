@@ -17,38 +17,34 @@ SheetLoader::SheetLoader(SheetLocator locator)
     : m_locator(std::move(locator))
 {}
 
-DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &request) const
-{
-    DecodedSheet result;
-    OpenedSheet opened = m_locator.open(name);
-    result.path = opened.path;
-    if (!opened.file.isOpen()) {
-        result.error = opened.error;
-        return result;
-    }
-    SheetFile file(std::move(opened.file));
-    SheetProbe probe(file, request);
-    result.fullSize = probe.fullSize();
-    result.image = probe.decode();
-    result.error = probe.error();
-    result.detail = probe.detail();
-    return result;
-}
-
-DecodedSheet SheetLoader::look(std::string_view name) const
+DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &request,
+                               bool decode) const
 {
     DecodedSheet result;
     OpenedSheet opened = m_locator.open(name);
     result.path = opened.path;
     result.error = opened.error;
-    if (opened.file.isOpen()) {
-        SheetFile file(std::move(opened.file));
-        const SheetProbe probe(file, SheetRequest::stretchedTo(QSize(1, 1)));
-        result.error = probe.error();
-        result.detail = probe.detail();
-        result.fullSize = probe.fullSize();
-    }
+    if (!opened.file.isOpen())
+        return result;
+    SheetFile file(std::move(opened.file));
+    SheetProbe probe(file, request);
+    result.fullSize = probe.fullSize();
+    if (decode)
+        result.image = probe.decode();
+    result.error = probe.error();
+    result.detail = probe.detail();
     return result;
+}
+
+DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &request) const
+{
+    return read(name, request, true);
+}
+
+DecodedSheet SheetLoader::look(std::string_view name) const
+{
+    // The smallest picture asked for: the limits that depend on the size never stand in the way.
+    return read(name, SheetRequest::stretchedTo(QSize(1, 1)), false);
 }
 
 SheetCheck checkSheet(int fd, QSize deviceSize)

@@ -38,6 +38,8 @@ public:
     DecodedSheet look(std::string_view name) const;
 
 private:
+    DecodedSheet read(std::string_view name, const SheetRequest &request, bool decode) const;
+
     SheetLocator m_locator;
 };
 

@@ -46,7 +46,7 @@ QString writeProblem(std::string_view name, int error)
         why = QStringLiteral("no permission to write in the sheet folder");
         break;
     default:
-        why = QString::fromLocal8Bit(std::strerror(error));
+        why = qt_error_string(error);
     }
     return QStringLiteral("%1 could not be written: %2").arg(qName(name), why);
 }
@@ -122,13 +122,13 @@ FileDescriptor SheetStore::open(QString *error) const
     const QString folder = QFile::decodeName(m_folder.c_str());
     if (!makeFolders(m_folder)) {
         *error = QStringLiteral("The sheet folder %1 could not be made: %2")
-                     .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+                     .arg(folder, qt_error_string(errno));
         return {};
     }
     FileDescriptor opened(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!opened.isOpen())
         *error = QStringLiteral("The sheet folder %1 cannot be opened: %2")
-                     .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+                     .arg(folder, qt_error_string(errno));
     return opened;
 }
 
