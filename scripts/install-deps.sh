@@ -3,10 +3,10 @@
 # need, skipping what is already there. `--print KIND` only lists them.
 set -euo pipefail
 
-# The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets; qt6-wayland shows the window
-# natively on a Wayland desktop.
-run_packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libqt6svg6 zlib1g-dev
-    fonts-dejavu-core qt6-wayland)
+# The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets; libseccomp locks the decoding
+# helper down; qt6-wayland shows the window natively on a Wayland desktop.
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-plugins libqt6svg6
+    zlib1g-dev libseccomp-dev fonts-dejavu-core qt6-wayland)
 # Tests also drive the program in a real X server (xclip puts a picture on its clipboard) and in
 # a Wayland compositor (weston, inside the X server), build
 # the benchmarks (start-up watches the X server through Xlib) and the fuzz target, and check the

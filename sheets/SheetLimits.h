@@ -27,4 +27,9 @@ inline constexpr qint64 kMaxVectorElements = 10'000;
 // Deeper than this, a renderer's stack runs out.
 inline constexpr int kMaxVectorDepth = 256;
 
+// What the decoding helper may take beyond what it maps once it is ready, and the processor time
+// it may spend on one sheet; the kernel ends it past either.
+inline constexpr int kHelperMemoryMiB = 600;
+inline constexpr int kHelperSecondsPerSheet = 1;
+
 } // namespace sheets

@@ -13,26 +13,50 @@ void installAllocationLimit()
     QImageReader::setAllocationLimit(kAllocationLimitMiB);
 }
 
-SheetLoader::SheetLoader(SheetLocator locator)
+SheetLoader::SheetLoader(SheetLocator locator, std::shared_ptr<DecoderPool> decoders,
+                         DecoderLane lane)
     : m_locator(std::move(locator))
+    , m_decoders(std::move(decoders))
+    , m_lane(lane)
 {}
 
-DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &request,
-                               bool decode) const
+SheetLoader SheetLoader::onLane(DecoderLane lane) const
+{
+    return SheetLoader(m_locator, m_decoders, lane);
+}
+
+DecodedSheet readSheet(FileDescriptor file, const SheetRequest &request, bool decode)
 {
     DecodedSheet result;
-    OpenedSheet opened = m_locator.open(name);
-    result.path = opened.path;
-    result.error = opened.error;
-    if (!opened.file.isOpen())
-        return result;
-    SheetFile file(std::move(opened.file));
-    SheetProbe probe(file, request);
+    SheetFile sheet(std::move(file));
+    SheetProbe probe(sheet, request);
     result.fullSize = probe.fullSize();
     if (decode)
         result.image = probe.decode();
     result.error = probe.error();
     result.detail = probe.detail();
+    return result;
+}
+
+DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &request,
+                               bool decode) const
+{
+    OpenedSheet opened = m_locator.open(name);
+    if (!opened.file.isOpen())
+        return {{}, opened.error, {}, opened.path, {}};
+    if (m_decoders) {
+        const SheetFile file{FileDescriptor(::dup(opened.file.get()))};
+        const SheetCheck early = SheetProbe::ownChecks(file);
+        if (early.error != SheetError::None)
+            return {{}, early.error, early.detail, opened.path, {}};
+        std::optional<HelperResult> helped = m_decoders->decode(
+            m_lane, opened.file.get(), toWire(request, decode ? WireKind::Decode : WireKind::Look));
+        if (helped)
+            return {std::move(helped->image), helped->error, helped->detail, opened.path,
+                    helped->fullSize};
+    }
+    DecodedSheet result = readSheet(std::move(opened.file), request, decode);
+    result.path = opened.path;
     return result;
 }
 

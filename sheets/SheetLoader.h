@@ -1,13 +1,16 @@
 #pragma once
 
+#include "DecoderPool.h"
 #include "SheetError.h"
 #include "SheetLocator.h"
+#include "SheetProbe.h"
 #include "SheetRequest.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,11 +30,18 @@ struct DecodedSheet {
 
 // Opens a sheet by bare name and decodes it straight to the requested pixels. Every call reads
 // the file again; nothing is cached. A file whose decoding would take more memory or time than
-// the limits allow is refused before decoding starts. It keeps no state of its own, so the
-// gallery's threads call it at once.
+// the limits allow is refused before decoding starts. Given decoding helpers, the window opens
+// the file and the helper reads it; without them, or where they cannot run, it is read here.
+// It keeps no state of its own, so the gallery's threads call it at once.
 class SheetLoader {
 public:
-    explicit SheetLoader(SheetLocator locator = SheetLocator());
+    explicit SheetLoader(SheetLocator locator = SheetLocator(),
+                         std::shared_ptr<DecoderPool> decoders = nullptr,
+                         DecoderLane lane = DecoderLane::Window);
+
+    // The same loader, asking the helpers of `lane`.
+    SheetLoader onLane(DecoderLane lane) const;
+    DecoderPool *decoders() const { return m_decoders.get(); }
 
     DecodedSheet load(std::string_view name, const SheetRequest &request) const;
     // Finds the sheet and reads its headers: everything but the picture.
@@ -41,14 +51,12 @@ private:
     DecodedSheet read(std::string_view name, const SheetRequest &request, bool decode) const;
 
     SheetLocator m_locator;
+    std::shared_ptr<DecoderPool> m_decoders;
+    DecoderLane m_lane;
 };
 
-// What the headers of a sheet file say about showing it.
-struct SheetCheck {
-    SheetError error = SheetError::None;
-    QString detail; // what is wrong, in a few words; may be empty
-    QSize fullSize; // the picture's own size, upright, when its header could be read
-};
+// The sheet file open as `file`, checked and, when `decode`, decoded here, in this process.
+DecodedSheet readSheet(FileDescriptor file, const SheetRequest &request, bool decode);
 
 // Whether the sheet file open as `fd` would show at `deviceSize`, from its headers.
 SheetCheck checkSheet(int fd, QSize deviceSize);

@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 namespace sheets {
@@ -63,6 +64,46 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
     return toUpright.inverted().mapRect(QRectF(clip)).toAlignedRect();
 }
 
+struct VectorDocument {
+    std::optional<QByteArray> document; // as it will be drawn; empty when refused
+    SheetCheck check;
+};
+
+// A vector picture read whole, unpacked and counted; refused when past the limits.
+VectorDocument readVector(const SheetFile &file, const QByteArray &format)
+{
+    if (file.size() > kMaxVectorBytes)
+        return {{}, {SheetError::TooLarge, QStringLiteral("%1 bytes").arg(file.size()), {}}};
+    std::optional<QByteArray> document = file.head(file.size());
+    bool unpacksTooLarge = false;
+    if (format == "svgz")
+        document = gunzip(*document, kMaxVectorBytes, &unpacksTooLarge);
+    if (unpacksTooLarge)
+        return {{}, {SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"), {}}};
+    const std::optional<qint64> drawn =
+        document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
+    if (!drawn)
+        return {{}, {SheetError::NotAPicture, QStringLiteral("not well-formed"), {}}};
+    if (*drawn > kMaxVectorElements)
+        return {{}, {SheetError::TooLarge, QStringLiteral("too many shapes"), {}}};
+    return {std::move(document), {}};
+}
+
+// What the JPEG's markers say libjpeg would go through, whatever size it is shown at.
+SheetCheck jpegRefusal(const JpegFrame &frame, qint64 fileSize)
+{
+    const QSize size(frame.width, frame.height);
+    if (!frame.valid)
+        return {SheetError::NotAPicture, QStringLiteral("damaged JPEG headers"), {}};
+    if (fileSize > kMaxJpegBytes)
+        return {SheetError::TooLarge, QStringLiteral("%1 bytes").arg(fileSize), {}};
+    if (frame.multiScan && frame.bufferedCoefficientBytes > kAllocationLimitBytes)
+        return {SheetError::TooLarge, pixelsText(size) + QStringLiteral(" in several scans"), {}};
+    if (frame.multiScan && (frame.scans > kMaxJpegScans || frame.scanBlocks > kMaxScanBlocks))
+        return {SheetError::TooLarge, QStringLiteral("%1 scans").arg(frame.scans), {}};
+    return {};
+}
+
 } // namespace
 
 SheetProbe::SheetProbe(SheetFile &file, const SheetRequest &request)
@@ -117,21 +158,10 @@ void SheetProbe::inspect(const SheetRequest &request)
 // Read whole and counted, then drawn from memory.
 bool SheetProbe::checkVector(const QByteArray &format)
 {
-    if (m_file.size() > kMaxVectorBytes)
-        return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
-    std::optional<QByteArray> document = m_file.head(m_file.size());
-    bool unpacksTooLarge = false;
-    if (format == "svgz")
-        document = gunzip(*document, kMaxVectorBytes, &unpacksTooLarge);
-    if (unpacksTooLarge)
-        return refuse(SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"));
-    const std::optional<qint64> drawn =
-        document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
-    if (!drawn)
-        return refuse(SheetError::NotAPicture, QStringLiteral("not well-formed"));
-    if (*drawn > kMaxVectorElements)
-        return refuse(SheetError::TooLarge, QStringLiteral("too many shapes"));
-    m_vector.setData(*document);
+    VectorDocument vector = readVector(m_file, format);
+    if (!vector.document)
+        return refuse(vector.check.error, vector.check.detail);
+    m_vector.setData(*vector.document);
     m_vector.open(QIODevice::ReadOnly);
     m_reader.setDevice(&m_vector);
     m_reader.setFormat("svg");
@@ -156,21 +186,30 @@ bool SheetProbe::checkRaster(QSize stored, bool clipped, const QByteArray &forma
     // Asked for a part, libjpeg decodes row by row and keeps only that part.
     if (!clipped && jpegDecodeBytes(size, m_target) > kAllocationLimitBytes)
         return refuse(SheetError::TooLarge, pixelsText(size));
-    if (m_file.size() > kMaxJpegBytes)
-        return refuse(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(m_file.size()));
-    if (frame.multiScan && frame.bufferedCoefficientBytes > kAllocationLimitBytes)
-        return refuse(SheetError::TooLarge, pixelsText(size) + QStringLiteral(" in several scans"));
-    if (frame.multiScan && (frame.scans > kMaxJpegScans || frame.scanBlocks > kMaxScanBlocks))
-        return refuse(SheetError::TooLarge, QStringLiteral("%1 scans").arg(frame.scans));
-    return true;
+    const SheetCheck scans = jpegRefusal(frame, m_file.size());
+    return scans.error == SheetError::None || refuse(scans.error, scans.detail);
+}
+
+SheetCheck SheetProbe::ownChecks(const SheetFile &file)
+{
+    const QByteArray format = formatOf(file);
+    if (format == "svg" || format == "svgz")
+        return readVector(file, format).check;
+    if (format == "jpeg")
+        return jpegRefusal(file.jpegFrame(), file.size());
+    return {};
 }
 
 QImage SheetProbe::decode()
 {
     if (m_error != SheetError::None)
         return {};
+    // Readers give up quietly when memory runs out; the allocation that failed says why.
+    errno = 0;
     QImage image = m_reader.read();
-    if (image.isNull())
+    if (image.isNull() && errno == ENOMEM)
+        refuse(SheetError::TooLarge, QStringLiteral("out of memory"));
+    else if (image.isNull())
         refuse(SheetError::NotAPicture, m_reader.errorString());
     else if (image.size() != m_clip.size()) // a reader that ignored the scaled size
         image = image.scaled(m_clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

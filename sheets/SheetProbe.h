@@ -11,6 +11,13 @@
 
 namespace sheets {
 
+// What the headers of a sheet file say about showing it.
+struct SheetCheck {
+    SheetError error = SheetError::None;
+    QString detail; // what is wrong, in a few words; may be empty
+    QSize fullSize; // the picture's own size, upright, when its header could be read
+};
+
 // A sheet file looked at for one request: its format recognised by its content and what
 // decoding it would cost read from its headers, so that a file past the limits is refused
 // before anything is allocated; then, when it was not refused, decoded.
@@ -23,6 +30,10 @@ public:
     QString detail() const { return m_detail; }
     // The picture's own size, upright, when its header could be read.
     QSize fullSize() const { return m_full; }
+
+    // The checks that read the file with this program's own code only, never a reader's:
+    // refusals that cost almost nothing and trust nothing but the bytes.
+    static SheetCheck ownChecks(const SheetFile &file);
 
     // The picture as requested; null, with detail() saying why, when the data is damaged.
     QImage decode();

@@ -89,6 +89,39 @@ inline QByteArray gzip(const QByteArray &bytes)
     return packed;
 }
 
+// A small PNG carrying a compressed text chunk that unpacks to `bytes` zeros.
+inline QByteArray pngWithPackedText(qint64 bytes)
+{
+    QByteArray text("Comment\0\0", 9);
+    z_stream stream{};
+    deflateInit(&stream, Z_BEST_SPEED);
+    const QByteArray zeros(1 << 20, '\0');
+    QByteArray out(1 << 16, Qt::Uninitialized);
+    for (qint64 left = bytes; left >= 0; left -= zeros.size()) {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(zeros.constData()));
+        stream.avail_in = uInt(std::min<qint64>(left, zeros.size()));
+        const int flush = left <= zeros.size() ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(out.data());
+            stream.avail_out = uInt(out.size());
+            deflate(&stream, flush);
+            text.append(out.constData(), out.size() - qsizetype(stream.avail_out));
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+    QByteArray chunk;
+    const quint32 length = quint32(text.size());
+    for (int shift : {24, 16, 8, 0})
+        chunk.append(char(length >> shift));
+    const QByteArray body = "zTXt" + text;
+    const uLong crc =
+        crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()));
+    chunk += body;
+    for (int shift : {24, 16, 8, 0})
+        chunk.append(char(crc >> shift));
+    return encoded(Qt::red, "png").insert(33, chunk); // after the signature and IHDR
+}
+
 // While it lives, this thread is held to files' permissions even when it runs as root: it gives
 // up reading whatever it likes (CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH), then takes it back.
 class WithoutReadingEverything {

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <ctime>
 #include <fstream>
@@ -55,10 +56,12 @@ protected:
             ASSERT_TRUE(QDir(root.path()).mkdir(f));
     }
     QString path(const QString &relative) const { return root.filePath(relative); }
+    // Reading through the decoding helpers, as the program does.
     SheetLoader loader() const
     {
-        return SheetLoader(SheetLocator(
-            {path("a").toStdString(), path("b").toStdString(), path("c").toStdString()}));
+        return SheetLoader(SheetLocator({path("a").toStdString(), path("b").toStdString(),
+                                         path("c").toStdString()}),
+                           decoders);
     }
     // "a/x.qpk" a small red PNG, "a/x.qpk/" a folder, "a/x.qpk|" a FIFO, "a/x.qpk->target" a link.
     void make(const QString &file) const
@@ -86,6 +89,7 @@ protected:
     }
 
     QTemporaryDir root;
+    std::shared_ptr<DecoderPool> decoders = std::make_shared<DecoderPool>(PROPSCOPE_DECODER, 2);
 };
 
 } // namespace
@@ -386,9 +390,9 @@ TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
-// Thousands of loads over every sheet of the catalogue while another process keeps rewriting,
-// truncating and removing the files; PROPSCOPE_SOAK_LOADS sets how many (default 2000). Each
-// either shows or is refused, and memory stays flat.
+// Thousands of loads through the helper over every sheet of the catalogue while another process
+// keeps rewriting, truncating and removing the files; PROPSCOPE_SOAK_LOADS sets how many (default
+// 2000). Each either shows or is refused, and memory stays flat, in the window and the helper.
 TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
 {
     const int loads = std::max(2000, qEnvironmentVariableIntValue("PROPSCOPE_SOAK_LOADS"));
@@ -416,13 +420,19 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
             ::usleep(200);
         }
     }
-    auto residentKiB = [] {
-        long size = 0, resident = 0;
-        std::ifstream("/proc/self/statm") >> size >> resident;
-        return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+    // The window's memory and its helper's, which must not grow either.
+    auto residentKiB = [this] {
+        std::vector<pid_t> helper = decoders->helpers(DecoderLane::Window);
+        std::array<long, 3> resident{0, 0, helper.empty() ? 0 : helper.front()};
+        long size = 0;
+        std::ifstream("/proc/self/statm") >> size >> resident[0];
+        std::ifstream("/proc/" + std::to_string(resident[2]) + "/statm") >> size >> resident[1];
+        for (long &pages : {std::ref(resident[0]), std::ref(resident[1])})
+            pages *= ::sysconf(_SC_PAGESIZE) / 1024;
+        return resident;
     };
     int shown = 0, refused = 0, wrong = 0;
-    long warm = 0;
+    std::array<long, 3> warm{};
     for (int i = 0; i < loads; ++i) {
         const DecodedSheet s = loader().load(names[std::size_t(i * 37) % names.size()],
                                              SheetRequest::stretchedTo(kBox));
@@ -430,14 +440,18 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
                                      : (s.image.isNull() ? refused : wrong)) += 1;
         warm = i == loads / 4 ? residentKiB() : warm;
     }
-    const long growth = residentKiB() - warm;
+    const std::array<long, 3> last = residentKiB();
+    const long growth = last[0] - warm[0];
+    const long helperGrowth = last[1] - warm[1];
     ::kill(churner, SIGKILL);
     ::waitpid(churner, nullptr, 0);
-    std::printf("  %d loads: %d shown, %d refused; memory grew %ld KiB\n", loads, shown, refused,
-                growth);
+    std::printf("  %d loads: %d shown, %d refused; memory grew %ld KiB, the helper's %ld KiB\n",
+                loads, shown, refused, growth, helperGrowth);
+    EXPECT_TRUE(warm[1] > 0 && last[2] == warm[2]); // the same helper throughout
     EXPECT_TRUE(wrong == 0 && shown > 0 && refused > 0);
 #if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(growth, 2048); // AddressSanitizer holds freed memory back on purpose
+    EXPECT_LT(helperGrowth, 2048);
 #endif
 }
 
@@ -456,4 +470,87 @@ TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
                   "/usr/local/share/tesselbox/sheets", "/usr/share/tesselbox/sheets",
                   program.substr(0, program.rfind('/')), "/home/u/data/tesselbox/demo-sheets"}));
     EXPECT_EQ(places.userFolder, "/home/u/data/tesselbox/sheets");
+}
+
+// Files made to get past every check before decoding, one for each way of doing harm: each
+// ends in the helper, within its bounds, shown or refused with its reason, costing the window
+// almost nothing; an ended helper is replaced, and the next sheet shows.
+TEST_F(SheetsTest, HostileFilesEndInTheHelper)
+{
+    QByteArray tga(18, '\0'); // 5000 x 5000 uncompressed, cut short after its header
+    tga[2] = 2, tga[12] = tga[14] = char(5000 & 0xFF), tga[13] = tga[15] = char(5000 >> 8);
+    tga[16] = 24, tga[17] = 0x20;
+    tga += QByteArray(100, '\x7F') + QByteArray(8, '\0') + "TRUEVISION-XFILE." + '\0';
+    ASSERT_TRUE(writeBytes(path("b/red.png"), encoded(Qt::red, "png")) &&
+                ::mkfifo(QFile::encodeName(path("b/fifo")), 0644) == 0);
+    const QString svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/"
+                        "1999/xlink' width='400' height='400'><rect width='400' height='400' "
+                        "fill='blue'/>%1</svg>";
+    const QString image = "<image width='400' height='400' xlink:href='file://%1'/>";
+    const QString circle = "<circle cx='200' cy='200' r='190' fill='none' stroke='red' "
+                           "stroke-width='30' stroke-dasharray='0.5 0.5'/>";
+    const auto tight = std::make_shared<DecoderPool>(PROPSCOPE_DECODER, 1, 48);
+    enum How { Load, InTightMemory, Abort };
+    const std::tuple<const char *, QByteArray, How, SheetError, QColor> cases[] = {
+        {"past the processor bound",
+         svg.arg(circle.repeated(9998)).toUtf8(),
+         Load,
+         SheetError::TooLarge,
+         {}},
+        {"a truncated TGA", tga, Load, SheetError::TooLarge, {}},
+#if !defined(__SANITIZE_ADDRESS__) // no address-space bound beside its shadow memory
+        {"past the memory bound", tga, InTightMemory, SheetError::TooLarge, {}},
+#endif
+        {"drawing a local file", svg.arg(image.arg(path("b/red.png"))).toUtf8(), Load,
+         SheetError::None, Qt::blue},
+        {"drawing a FIFO", svg.arg(image.arg(path("b/fifo"))).toUtf8(), Load, SheetError::None,
+         Qt::blue},
+        {"a helper that crashes", encoded(Qt::red, "png"), Abort, SheetError::NotAPicture, {}},
+    };
+    ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
+    for (const auto &[what, bytes, how, error, shows] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(writeBytes(path("a/s.qpk"), bytes));
+        const SheetLoader through =
+            how == InTightMemory ? SheetLoader(SheetLocator({path("a").toStdString()}), tight)
+                                 : loader();
+        const double start = processorSeconds();
+        DecodedSheet s;
+        if (how == Abort) {
+            const FileDescriptor file(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY));
+            const WireRequest request = toWire(SheetRequest::stretchedTo(kBox), WireKind::Abort);
+            s.error = decoders->decode(DecoderLane::Window, file.get(), request)->error;
+        } else {
+            s = through.load("s.qpk", SheetRequest::stretchedTo(kBox));
+        }
+        EXPECT_LT(processorSeconds() - start, 0.1);
+        EXPECT_EQ(int(s.error), int(error)) << s.detail.toStdString();
+        if (shows.isValid()) {
+            EXPECT_EQ(s.image.pixelColor(s.image.rect().center()), shows);
+        }
+        const DecodedSheet next = through.load("good.qpk", SheetRequest::stretchedTo(kBox));
+        EXPECT_EQ(next.image.pixelColor(0, 0), QColor(Qt::green));
+    }
+}
+
+// Where the helper cannot run, sheets are decoded in the window's own process, and that is
+// said once.
+TEST_F(SheetsTest, WithoutItsHelperDecodesHere)
+{
+    ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
+    const SheetLoader missing(
+        SheetLocator({path("a").toStdString()}),
+        std::make_shared<DecoderPool>(path("no-such-helper").toStdString(), 1));
+    const int saved = ::dup(2);
+    const FileDescriptor said(::open(QFile::encodeName(path("said")), O_RDWR | O_CREAT, 0600));
+    ::dup2(said.get(), 2);
+    const DecodedSheet first = missing.load("good.qpk", SheetRequest::stretchedTo(kBox));
+    const DecodedSheet second = missing.load("good.qpk", SheetRequest::stretchedTo(kBox));
+    ::dup2(saved, 2);
+    ::close(saved);
+    EXPECT_EQ(first.image.pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_EQ(second.image.pixelColor(0, 0), QColor(Qt::green));
+    QFile text(path("said"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.readAll().count("decoding sheets in the window's own process"), 1);
 }

@@ -1,0 +1,87 @@
+#include "DecoderService.h"
+
+#include "SheetLoader.h"
+
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace sheets {
+
+namespace {
+
+void setDetail(WireReply &reply, const QString &detail)
+{
+    QString text = detail;
+    QByteArray bytes = text.toUtf8();
+    // Cut whole characters only.
+    while (bytes.size() > qsizetype(sizeof reply.detail)) {
+        text.chop(1);
+        bytes = text.toUtf8();
+    }
+    std::memcpy(reply.detail, bytes.constData(), size_t(bytes.size()));
+    reply.detailBytes = std::uint32_t(bytes.size());
+}
+
+QImage inWindowFormat(QImage image)
+{
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return image;
+    default:
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+    }
+}
+
+} // namespace
+
+DecoderAnswer answerRequest(int sheet, const WireRequest &request)
+{
+    DecoderAnswer answer;
+    const DecodedSheet decoded = readSheet(FileDescriptor(::dup(sheet)), fromWire(request),
+                                           request.kind == WireKind::Decode);
+    answer.reply.error = int(decoded.error);
+    setDetail(answer.reply, decoded.detail);
+    if (decoded.fullSize.isValid()) {
+        answer.reply.fullWidth = decoded.fullSize.width();
+        answer.reply.fullHeight = decoded.fullSize.height();
+    }
+    if (!decoded.image.isNull() && decoded.error == SheetError::None) {
+        answer.image = inWindowFormat(decoded.image);
+        answer.reply.width = answer.image.width();
+        answer.reply.height = answer.image.height();
+        answer.reply.format = int(answer.image.format());
+    }
+    return answer;
+}
+
+bool sendAnswer(int socket, const DecoderAnswer &answer)
+{
+    if (answer.image.isNull())
+        return sendMessage(socket, &answer.reply, sizeof answer.reply);
+    const FileDescriptor pixels(::memfd_create("sheet", MFD_CLOEXEC | MFD_ALLOW_SEALING));
+    const QImage &image = answer.image;
+    const qsizetype row = qsizetype(image.width()) * 4;
+    bool written = pixels.isOpen() && ::ftruncate(pixels.get(), row * image.height()) == 0;
+    for (int y = 0; written && y < image.height(); ++y)
+        written = ::pwrite(pixels.get(), image.constScanLine(y), size_t(row), off_t(row) * y) ==
+                  ssize_t(row);
+    // Sealed, the window may map it without fearing it changes or shrinks under it.
+    written = written && ::fcntl(pixels.get(), F_ADD_SEALS,
+                                 F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
+    if (!written) {
+        WireReply refused = answer.reply;
+        refused.width = refused.height = 0;
+        refused.error = int(SheetError::TooLarge);
+        setDetail(refused, QStringLiteral("no room for the picture"));
+        return sendMessage(socket, &refused, sizeof refused);
+    }
+    return sendMessage(socket, &answer.reply, sizeof answer.reply, pixels.get());
+}
+
+} // namespace sheets

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DecoderWire.h"
+
+#include <QImage>
+
+namespace sheets {
+
+// The helper's side: one request answered, and the answer sent.
+struct DecoderAnswer {
+    WireReply reply;
+    QImage image; // in one of the 32-bit formats the window maps
+};
+
+// The sheet open as `sheet` read as `request` asks, in this process.
+DecoderAnswer answerRequest(int sheet, const WireRequest &request);
+// The reply, with the pixels in a sealed memfd when there are any.
+bool sendAnswer(int socket, const DecoderAnswer &answer);
+
+} // namespace sheets

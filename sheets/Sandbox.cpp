@@ -1,0 +1,188 @@
+#include "Sandbox.h"
+
+#include "SheetLimits.h"
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include <sched.h>
+#include <seccomp.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define PROPSCOPE_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PROPSCOPE_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+namespace sheets {
+
+namespace {
+
+constexpr rlim_t kLifetimeSeconds = 600;
+
+// What decoding needs, and nothing that reaches outside the process: reading and writing
+// descriptors it already holds, memory, threads for Qt's scaling, time, and its replies.
+constexpr std::array kAllowed{
+    SCMP_SYS(read),
+    SCMP_SYS(readv),
+    SCMP_SYS(pread64),
+    SCMP_SYS(preadv),
+    SCMP_SYS(preadv2),
+    SCMP_SYS(lseek),
+    SCMP_SYS(write),
+    SCMP_SYS(writev),
+    SCMP_SYS(pwrite64),
+    SCMP_SYS(close),
+    SCMP_SYS(dup),
+    SCMP_SYS(fcntl),
+    SCMP_SYS(fstat),
+    SCMP_SYS(newfstatat),
+    SCMP_SYS(statx),
+    SCMP_SYS(ftruncate),
+    SCMP_SYS(memfd_create),
+    SCMP_SYS(mmap),
+    SCMP_SYS(munmap),
+    SCMP_SYS(mremap),
+    SCMP_SYS(mprotect),
+    SCMP_SYS(madvise),
+    SCMP_SYS(brk),
+    SCMP_SYS(futex),
+    SCMP_SYS(set_robust_list),
+    SCMP_SYS(rseq),
+    SCMP_SYS(sched_yield),
+    SCMP_SYS(sched_getaffinity),
+    SCMP_SYS(rt_sigprocmask),
+    SCMP_SYS(rt_sigreturn),
+    SCMP_SYS(sigaltstack),
+    SCMP_SYS(clock_gettime),
+    SCMP_SYS(clock_getres),
+    SCMP_SYS(clock_nanosleep),
+    SCMP_SYS(nanosleep),
+    SCMP_SYS(gettimeofday),
+    SCMP_SYS(getrusage),
+    SCMP_SYS(getpid),
+    SCMP_SYS(gettid),
+    SCMP_SYS(getuid),
+    SCMP_SYS(geteuid),
+    SCMP_SYS(getgid),
+    SCMP_SYS(getegid),
+    SCMP_SYS(getrandom),
+    SCMP_SYS(sendmsg),
+    SCMP_SYS(recvmsg),
+    SCMP_SYS(timer_settime),
+    SCMP_SYS(timer_gettime),
+    SCMP_SYS(exit),
+    SCMP_SYS(exit_group),
+    SCMP_SYS(membarrier),
+    // A thread's event dispatcher wakes itself through descriptors only the process holds.
+    SCMP_SYS(eventfd2),
+    SCMP_SYS(pipe2),
+    SCMP_SYS(poll),
+    SCMP_SYS(ppoll),
+};
+
+bool limit(int resource, rlim_t value)
+{
+    const rlimit bound{value, value};
+    return ::setrlimit(resource, &bound) == 0;
+}
+
+long long mappedBytes()
+{
+    long long pages = 0;
+    if (std::FILE *statm = std::fopen("/proc/self/statm", "re")) {
+        if (std::fscanf(statm, "%lld", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    return pages * ::sysconf(_SC_PAGESIZE);
+}
+
+QString filter()
+{
+    // Anything not allowed fails with EPERM: a reader that tries to open a file named in a
+    // picture finds nothing there, and goes on.
+    scmp_filter_ctx context = ::seccomp_init(SCMP_ACT_ERRNO(EPERM));
+    if (context == nullptr)
+        return QStringLiteral("seccomp is not available");
+    int failed = 0;
+    for (int call : kAllowed)
+        failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, call, 0);
+    // Threads, never processes; clone3's arguments cannot be looked at, so glibc is told it is
+    // missing and falls back to clone.
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
+                                 SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0);
+    // abort() signals its own thread; limits may be read, never changed.
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), 1,
+                                 SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(::getpid())));
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 2,
+                                 SCMP_A0(SCMP_CMP_EQ, 0), SCMP_A2(SCMP_CMP_EQ, 0));
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(rt_sigaction), 0);
+    if (failed == 0)
+        failed = ::seccomp_load(context);
+    ::seccomp_release(context);
+    return failed != 0 ? QStringLiteral("the seccomp filter could not be loaded: %1")
+                             .arg(QString::fromLocal8Bit(std::strerror(-failed)))
+                       : QString();
+}
+
+} // namespace
+
+QString lockDown(long long memoryBytes)
+{
+    if (::prctl(PR_SET_DUMPABLE, 0) != 0 || !limit(RLIMIT_CORE, 0) ||
+        !limit(RLIMIT_CPU, kLifetimeSeconds))
+        return QStringLiteral("the process limits could not be set");
+#ifndef PROPSCOPE_ADDRESS_SANITIZER // its shadow memory takes terabytes of address space
+    if (!limit(RLIMIT_AS, rlim_t(mappedBytes() + memoryBytes)))
+        return QStringLiteral("the memory limit could not be set");
+#else
+    Q_UNUSED(memoryBytes);
+#endif
+    return filter();
+}
+
+ProcessorBudget::ProcessorBudget()
+{
+    sigevent event{};
+    event.sigev_notify = SIGEV_SIGNAL;
+    event.sigev_signo = SIGXCPU;
+    m_valid = ::timer_create(CLOCK_PROCESS_CPUTIME_ID, &event, &m_timer) == 0;
+}
+
+ProcessorBudget::~ProcessorBudget()
+{
+    if (m_valid)
+        ::timer_delete(m_timer);
+}
+
+void ProcessorBudget::arm()
+{
+    const itimerspec second{{0, 0}, {kHelperSecondsPerSheet, 0}};
+    ::timer_settime(m_timer, 0, &second, nullptr);
+}
+
+void ProcessorBudget::disarm()
+{
+    const itimerspec off{};
+    ::timer_settime(m_timer, 0, &off, nullptr);
+}
+
+bool ProcessorBudget::nearlySpent()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const long long spent = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec;
+    return spent + 5 >= (long long)kLifetimeSeconds;
+}
+
+} // namespace sheets
