@@ -71,6 +71,17 @@ DecodedSheet SheetLoader::look(std::string_view name) const
     return read(name, SheetRequest::stretchedTo(QSize(1, 1)), false);
 }
 
+std::optional<QByteArray> SheetLoader::fileBytes(std::string_view name, qint64 limit) const
+{
+    OpenedSheet opened = m_locator.open(name);
+    if (!opened.file.isOpen())
+        return std::nullopt;
+    const SheetFile file(std::move(opened.file));
+    if (file.size() > limit)
+        return std::nullopt;
+    return file.head(file.size());
+}
+
 SheetCheck checkSheet(int fd, QSize deviceSize)
 {
     SheetFile file{FileDescriptor(::dup(fd))};

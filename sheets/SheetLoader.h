@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,8 @@ public:
     DecodedSheet load(std::string_view name, const SheetRequest &request) const;
     // Finds the sheet and reads its headers: everything but the picture.
     DecodedSheet look(std::string_view name) const;
+    // The sheet file's own bytes, when it is found and holds no more than `limit` of them.
+    std::optional<QByteArray> fileBytes(std::string_view name, qint64 limit) const;
 
 private:
     DecodedSheet read(std::string_view name, const SheetRequest &request, bool decode) const;

@@ -103,12 +103,13 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
 
 } // namespace
 
-Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs, QWidget *parent)
+Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
+             std::shared_ptr<sheets::DecoderPool> decoders, QWidget *parent)
     : QWidget(parent)
     , m_places(std::move(places))
     , m_names(catalogue::kSheets)
     , m_dialogs(dialogs != nullptr ? std::move(dialogs) : std::make_unique<QtDialogs>())
-    , m_loader(sheets::SheetLocator(m_places.searchOrder()))
+    , m_loader(sheets::SheetLocator(m_places.searchOrder()), std::move(decoders))
 {
     initResources();
     static const bool accessible =
@@ -240,7 +241,7 @@ void Form1::showFind()
 void Form1::showGallery()
 {
     if (m_gallery == nullptr) {
-        m_gallery = std::make_unique<Gallery>(m_loader);
+        m_gallery = std::make_unique<Gallery>(m_loader.onLane(sheets::DecoderLane::Gallery));
         connect(m_gallery.get(), &Gallery::entryChosen, this, &Form1::chooseEntry);
         connect(m_gallery.get(), &Gallery::addSheetsRequested, m_imports,
                 &ImportActions::addSheets);
@@ -415,8 +416,12 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::showEvent(QShowEvent *event)
 {
-    // Looked at once the window is up, not while it starts.
+    // Looked at once the window is up, not while it starts; the decoding helper starts then
+    // too, so that it is ready by the first choice.
     QTimer::singleShot(0, this, &Form1::updateSheetHint);
+    if (sheets::DecoderPool *decoders = m_loader.decoders(); decoders != nullptr && !m_shownOnce)
+        QTimer::singleShot(0, this, [decoders] { decoders->start(); });
+    m_shownOnce = true;
     // Decoded at the first showing, not while building the window. The larger sizes keep docks
     // and dense screens sharp.
     if (!testAttribute(Qt::WA_SetWindowIcon)) {

@@ -23,12 +23,14 @@ class PictureBox;
 class SheetActions;
 
 // The main window: seven labelled lists, the picture box and two buttons on the artwork.
-// Sheets are looked for in `places`; what the window asks or tells goes through `dialogs`
+// Sheets are looked for in `places` and decoded by the helpers of `decoders` (here, in the
+// window's process, when there are none); what the window asks or tells goes through `dialogs`
 // (Qt's own when none are given).
 class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(sheets::SheetPlaces places = {}, std::unique_ptr<Dialogs> dialogs = nullptr,
+                   std::shared_ptr<sheets::DecoderPool> decoders = nullptr,
                    QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -87,6 +89,7 @@ private:
     const sheets::SheetNames m_names;
     std::unique_ptr<Dialogs> m_dialogs;
     const sheets::SheetLoader m_loader;
+    bool m_shownOnce = false;
     std::array<QWidget *, kControls.size()> m_controls{}; // in the description's order
     WindowRuntime::Lists m_lists{};
     PictureBox *m_image = nullptr;

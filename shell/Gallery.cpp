@@ -75,6 +75,9 @@ Gallery::~Gallery()
 {
     if (m_cancelled)
         *m_cancelled = true;
+    // Decodes under way end now, not when they are done: the program ends with the window.
+    if (sheets::DecoderPool *decoders = m_loader.decoders())
+        decoders->stop(sheets::DecoderLane::Gallery);
 }
 
 void Gallery::setHint(const QString &hint)

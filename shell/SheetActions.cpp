@@ -2,6 +2,7 @@
 
 #include "PictureBox.h"
 #include "Selection.h"
+#include "SheetLimits.h"
 #include "SheetReasons.h"
 #include "SheetViewer.h"
 #include "WindowRuntime.h"
@@ -11,10 +12,19 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
+#include <QMimeDatabase>
 #include <QShortcut>
 #include <QUrl>
 
 namespace shell {
+
+namespace {
+
+// More than this is not put on the clipboard as a file: the largest JPEG the limits let show.
+constexpr qint64 kMaxCopiedBytes = sheets::kMaxJpegBytes;
+
+} // namespace
 
 SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRuntime &runtime)
     : QObject(box)
@@ -87,7 +97,7 @@ void SheetActions::view()
     if (m_box->picture().isNull())
         return;
     if (m_viewer == nullptr)
-        m_viewer = std::make_unique<SheetViewer>(m_loader);
+        m_viewer = std::make_unique<SheetViewer>(m_loader.onLane(sheets::DecoderLane::Viewer));
     // Titled before it is shown: a desktop takes the first title it sees.
     m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry,
                         m_box->filePathBytes().toStdString(), m_box->fullSize(),
@@ -97,20 +107,27 @@ void SheetActions::view()
     m_viewer->activateWindow();
 }
 
-// The sheet at its own size, or, past the limits, at the largest half, quarter ... within them.
+// The sheet file's own bytes, under their type, for programs that take the file as it is; and
+// the picture at its own size, when that is within the limits, for those that take pixels.
 void SheetActions::copyPicture()
 {
     const std::string sheet = m_box->sheetName().toStdString();
-    sheets::DecodedSheet copy = m_loader.load(sheet, sheets::SheetRequest::ownSize());
-    for (QSize size = copy.fullSize / 2;
-         copy.error == sheets::SheetError::TooLarge && size.width() >= 1 && size.height() >= 1;
-         size /= 2)
-        copy = m_loader.load(sheet, sheets::SheetRequest::stretchedTo(size));
-    const SheetReason &reason = reasonFor(copy.error);
-    if (copy.image.isNull())
+    const sheets::DecodedSheet copy = m_loader.load(sheet, sheets::SheetRequest::ownSize());
+    const std::optional<QByteArray> bytes =
+        copy.error == sheets::SheetError::None || copy.error == sheets::SheetError::TooLarge
+            ? m_loader.fileBytes(sheet, kMaxCopiedBytes)
+            : std::nullopt;
+    if (copy.image.isNull() && !bytes) {
+        const SheetReason &reason = reasonFor(copy.error);
         preview::reportSheetError(m_runtime, {reason.number, std::string(reason.text)});
-    else
-        QGuiApplication::clipboard()->setImage(copy.image);
+        return;
+    }
+    auto *data = new QMimeData;
+    if (bytes)
+        data->setData(QMimeDatabase().mimeTypeForData(*bytes).name(), *bytes);
+    if (!copy.image.isNull())
+        data->setImageData(copy.image);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 } // namespace shell

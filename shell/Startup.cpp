@@ -9,10 +9,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTextStream>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -102,7 +104,9 @@ int runApplication(int argc, char *argv[])
     // No display name: Qt would append it to the window title.
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
-    Form1 form(sheets::sheetPlaces(parsed.commandLine->sheetsFolder));
+    Form1 form(
+        sheets::sheetPlaces(parsed.commandLine->sheetsFolder), nullptr,
+        std::make_shared<sheets::DecoderPool>(decoderProgram(), QThread::idealThreadCount()));
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();
@@ -110,6 +114,17 @@ int runApplication(int argc, char *argv[])
     }
     form.show();
     return app.exec();
+}
+
+std::string decoderProgram()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString installed = folder + QStringLiteral("/../libexec/tesselbox/tesselbox-decoder");
+    const QString built = folder + QStringLiteral("/tesselbox-decoder");
+    const QString program = QFileInfo(installed).isExecutable() || !QFileInfo(built).isExecutable()
+                                ? QDir::cleanPath(installed)
+                                : built;
+    return QFile::encodeName(program).toStdString();
 }
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace shell {
 
 // Every control shows its text in the system's sans-serif face at 8 points: the size the window
@@ -9,5 +11,8 @@ void useEightPointFont();
 // Starts the program: reads the arguments, builds and fills the window, shows it and runs until
 // it is closed. Returns the process exit code.
 int runApplication(int argc, char *argv[]);
+
+// The decoding helper: where the package installs it, else beside the program (a build folder).
+std::string decoderProgram();
 
 } // namespace shell

@@ -80,8 +80,8 @@ struct RecordingDialogs : Dialogs {
     QString choosePicture(QWidget *) override { return picture; }
 };
 
-// A filled, shown main window whose sheets, real and added, are in a temporary folder; its
-// boxes are written down instead of shown.
+// A filled, shown main window whose sheets, real and added, are in a temporary folder and are
+// decoded by its helpers; its boxes are written down instead of shown.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -90,7 +90,8 @@ protected:
         auto recorder = std::make_unique<RecordingDialogs>(boxes);
         dialogs = recorder.get();
         form =
-            std::make_unique<Form1>(sheets::SheetPlaces{{sheets}, {}, sheets}, std::move(recorder));
+            std::make_unique<Form1>(sheets::SheetPlaces{{sheets}, {}, sheets}, std::move(recorder),
+                                    std::make_shared<sheets::DecoderPool>(PROPSCOPE_DECODER, 2));
         form->Form_Load();
         form->show();
         form->activateWindow();
@@ -262,8 +263,13 @@ TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
         {SheetError::Missing, {0, "airtower.qpk", {}, "The file is missing"}},
         {SheetError::NotAPicture,
          {1, "armory.qpk", "not a picture", "The file is not a readable picture"}},
-        {SheetError::TooLarge,
-         {2, "barracks.qpk", testing_support::bmpHeaderOnly(12000, 12000),
+        {SheetError::TooLarge, // within every limit, but past the helper's processor time
+         {2, "barracks.qpk",
+          "<svg xmlns='http://www.w3.org/2000/svg' width='400' height='400'>" +
+              QByteArray("<circle cx='200' cy='200' r='190' fill='none' stroke='red' "
+                         "stroke-width='30' stroke-dasharray='0.5 0.5'/>")
+                  .repeated(9998) +
+              "</svg>",
           "The picture is too large to show"}},
         {SheetError::NoPermission, {4, "beruit.qpk", {}, "No permission to read the file"}},
         {SheetError::NotAFile,
@@ -514,8 +520,13 @@ TEST_F(WindowTest, EveryActionHasItsKeyAnywhereInTheWindow)
     const std::tuple<QKeySequence, std::function<QString()>, QString> rows[] = {
         {Qt::CTRL | Qt::SHIFT | Qt::Key_V, [&] { return boxes.join('|').left(29); },
          "? Use this picture as house.q"},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-         [&] { return QString::number(clipboard->image().width()); }, "48"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_C, // the pixels, and the file as it is
+         [&] {
+             return QString::number(clipboard->image().width()) +
+                    (clipboard->mimeData()->data("image/png") == encoded(Qt::red, "png") ? " file"
+                                                                                         : "");
+         },
+         "48 file"},
         {Qt::CTRL | Qt::ALT | Qt::Key_C,
          [&] { return QString(clipboard->mimeData()->data("text/plain")); },
          folder.filePath("house.qpk")},

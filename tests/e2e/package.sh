@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks it as a distribution would: lintian
-# (pedantic, with informational tags), hardening-check on both programs, the desktop files'
+# (pedantic, with informational tags), hardening-check on the programs, the desktop files'
 # validators, its dependencies, and the packaged program answering --version.
 # Usage: package.sh BUILD_FOLDER
 set -uo pipefail
@@ -19,8 +19,8 @@ lintian -I --pedantic --allow-root "$deb" >"$work/lintian.log" 2>&1
 
 dpkg-deb -x "$deb" "$work/root"
 # Debian 12's own C start files carry no control-flow marks, so no program linked there can.
-for program in tesselbox tesselbox-demo-sheets; do
-    hardening-check --nocfprotection "$work/root/usr/bin/$program" >"$work/hardening.log" ||
+for program in bin/tesselbox bin/tesselbox-demo-sheets libexec/tesselbox/tesselbox-decoder; do
+    hardening-check --nocfprotection "$work/root/usr/$program" >"$work/hardening.log" ||
         fail "hardening-check: $(cat "$work/hardening.log")"
 done
 id=org.vorrin.Propscope
@@ -29,7 +29,7 @@ appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.met
     >"$work/as.log" 2>&1 || fail "appstreamcli: $(cat "$work/as.log")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 qt6-image-formats-plugins libqt6svg6; do
+for dep in libqt6widgets6 libqt6gui6 qt6-image-formats-plugins libqt6svg6 libseccomp2; do
     [[ $depends == *"$dep"* ]] || fail "the package does not depend on $dep: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "the package does not recommend qt6-wayland"
