@@ -1,8 +1,10 @@
-// Feeds arbitrary bytes to the sheet loader exactly as a choice does: a file found by name in a
-// sheet folder, decoded to the picture box's size within the program's limits.
+// Feeds arbitrary bytes to the decoding helper's side exactly as a choice does: a sheet file
+// found by name in a sheet folder and checked by the window, then passed open to be decoded to
+// the picture box's size within the program's limits, and the answer sent back.
 // With PROPSCOPE_FUZZ_SEEDS=FOLDER it writes the seed corpus there instead, and ends.
 #include "SheetFiles.h"
 
+#include "DecoderService.h"
 #include "SheetLoader.h"
 #include "WindowDescription.h"
 
@@ -10,6 +12,9 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/socket.h>
 
 namespace {
 
@@ -59,11 +64,25 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const QTemporaryDir folder;
-    static const sheets::SheetLoader loader(sheets::SheetLocator({folder.path().toStdString()}));
+    static const sheets::SheetLocator locator({folder.path().toStdString()});
+    static const auto socket = [] {
+        int pair[2] = {-1, -1};
+        ::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair);
+        return std::pair{sheets::FileDescriptor(pair[0]), sheets::FileDescriptor(pair[1])};
+    }();
     testing_support::writeBytes(folder.filePath("ghost.qpk"),
                                 QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    loader.load("ghost.qpk",
-                sheets::SheetRequest::stretchedTo(
-                    QSize(shell::kPictureBox.pixelWidth(), shell::kPictureBox.pixelHeight())));
+    const sheets::OpenedSheet opened = locator.open("ghost.qpk");
+    const sheets::SheetFile file{sheets::FileDescriptor(::dup(opened.file.get()))};
+    if (sheets::SheetProbe::ownChecks(file).error != sheets::SheetError::None)
+        return 0;
+    const sheets::WireRequest request =
+        sheets::toWire(sheets::SheetRequest::stretchedTo(QSize(shell::kPictureBox.pixelWidth(),
+                                                               shell::kPictureBox.pixelHeight())),
+                       sheets::WireKind::Decode);
+    sheets::sendAnswer(socket.first.get(), sheets::answerRequest(opened.file.get(), request));
+    sheets::WireReply reply;
+    sheets::FileDescriptor pixels;
+    sheets::receiveMessage(socket.second.get(), &reply, sizeof reply, &pixels);
     return 0;
 }
