@@ -7,6 +7,7 @@
 #include "Form1.h"
 #include "Gallery.h"
 #include "GalleryView.h"
+#include "Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,7 +46,10 @@ int main(int argc, char *argv[])
             .save(dir.filePath(QString::fromStdString(name)), "jpeg", 85);
 
     const std::string folder = dir.path().toStdString();
-    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder});
+    // Decoded by the helpers, one for each core, as the program does.
+    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder}, nullptr,
+                      std::make_shared<sheets::DecoderPool>(shell::decoderProgram(),
+                                                            QThread::idealThreadCount()));
     form.Form_Load();
     form.show();
 
