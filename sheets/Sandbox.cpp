@@ -95,7 +95,7 @@ bool limit(int resource, rlim_t value)
     return ::setrlimit(resource, &bound) == 0;
 }
 
-long long mappedBytes()
+[[maybe_unused]] long long mappedBytes()
 {
     long long pages = 0;
     if (std::FILE *statm = std::fopen("/proc/self/statm", "re")) {

@@ -47,6 +47,15 @@ double processorSeconds()
     return double(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
+// The processor time of the helpers that have ended.
+double endedHelpersSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 // Three sheet folders a, b and c under one temporary root.
 class SheetsTest : public ::testing::Test {
 protected:
@@ -515,6 +524,7 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
             how == InTightMemory ? SheetLoader(SheetLocator({path("a").toStdString()}), tight)
                                  : loader();
         const double start = processorSeconds();
+        const double helpersStart = endedHelpersSeconds();
         DecodedSheet s;
         if (how == Abort) {
             const FileDescriptor file(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY));
@@ -524,6 +534,7 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
             s = through.load("s.qpk", SheetRequest::stretchedTo(kBox));
         }
         EXPECT_LT(processorSeconds() - start, 0.1);
+        EXPECT_LT(endedHelpersSeconds() - helpersStart, 1.5); // its bound, not the wall guard
         EXPECT_EQ(int(s.error), int(error)) << s.detail.toStdString();
         if (shows.isValid()) {
             EXPECT_EQ(s.image.pixelColor(s.image.rect().center()), shows);
