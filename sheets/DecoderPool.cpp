@@ -345,11 +345,9 @@ void DecoderPool::checkIn(Slot *slot)
 
 void DecoderPool::sayUnavailable(const QString &why)
 {
-    m_unavailable = true;
-    std::call_once(m_said, [&why] {
+    if (!m_unavailable.exchange(true))
         std::fprintf(stderr, "tesselbox: decoding sheets in the window's own process: %s\n",
                      qPrintable(why));
-    });
 }
 
 } // namespace sheets

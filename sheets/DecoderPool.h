@@ -70,7 +70,6 @@ private:
     const int m_memoryMiB;
     mutable std::mutex m_mutex;
     std::condition_variable m_freed;
-    std::once_flag m_said;
     std::atomic_bool m_unavailable = false;
 };
 
