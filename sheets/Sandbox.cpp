@@ -106,6 +106,13 @@ bool limit(int resource, rlim_t value)
     return pages * ::sysconf(_SC_PAGESIZE);
 }
 
+// One condition on a system call's argument; libseccomp's own macros are C, not C++.
+scmp_arg_cmp argument(unsigned int index, scmp_compare test, scmp_datum_t value,
+                      scmp_datum_t compared = 0)
+{
+    return {index, test, value, compared};
+}
+
 QString filter()
 {
     // Anything not allowed fails with EPERM: a reader that tries to open a file named in a
@@ -119,13 +126,13 @@ QString filter()
     // Threads, never processes; clone3's arguments cannot be looked at, so glibc is told it is
     // missing and falls back to clone.
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(clone), 1,
-                                 SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
+                                 argument(0, SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0);
     // abort() signals its own thread; limits may be read, never changed.
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(tgkill), 1,
-                                 SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(::getpid())));
+                                 argument(0, SCMP_CMP_EQ, scmp_datum_t(::getpid())));
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 2,
-                                 SCMP_A0(SCMP_CMP_EQ, 0), SCMP_A2(SCMP_CMP_EQ, 0));
+                                 argument(0, SCMP_CMP_EQ, 0), argument(2, SCMP_CMP_EQ, 0));
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(rt_sigaction), 0);
     if (failed == 0)
         failed = ::seccomp_load(context);
