@@ -3,8 +3,6 @@
 #include "FileDescriptor.h"
 #include "SheetLimits.h"
 
-#include <QThread>
-
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -247,10 +245,6 @@ HelperResult DecoderProcess::answer(const WireReply &reply, const FileDescriptor
     return result;
 }
 
-} // namespace sheets
-
-namespace sheets {
-
 struct DecoderPool::Slot {
     Slot(DecoderLane lane, const std::string &program, int memoryMiB)
         : lane(lane)
@@ -261,15 +255,12 @@ struct DecoderPool::Slot {
     bool busy = false;
 };
 
-DecoderPool::DecoderPool(std::string program, int galleryHelpers, int memoryMiB)
-    : m_program(std::move(program))
-    , m_galleryHelpers(std::max(galleryHelpers, 1))
-    , m_memoryMiB(memoryMiB)
+DecoderPool::DecoderPool(const std::string &program, int galleryHelpers, int memoryMiB)
 {
-    m_slots.push_back(std::make_unique<Slot>(DecoderLane::Window, m_program, m_memoryMiB));
-    m_slots.push_back(std::make_unique<Slot>(DecoderLane::Viewer, m_program, m_memoryMiB));
-    for (int i = 0; i < m_galleryHelpers; ++i)
-        m_slots.push_back(std::make_unique<Slot>(DecoderLane::Gallery, m_program, m_memoryMiB));
+    m_slots.push_back(std::make_unique<Slot>(DecoderLane::Window, program, memoryMiB));
+    m_slots.push_back(std::make_unique<Slot>(DecoderLane::Viewer, program, memoryMiB));
+    for (int i = 0; i < std::max(galleryHelpers, 1); ++i)
+        m_slots.push_back(std::make_unique<Slot>(DecoderLane::Gallery, program, memoryMiB));
 }
 
 DecoderPool::~DecoderPool() = default;

@@ -40,7 +40,7 @@ class DecoderProcess;
 // is replaced by a fresh one at the next request. Thread-safe.
 class DecoderPool {
 public:
-    DecoderPool(std::string program, int galleryHelpers, int memoryMiB = kHelperMemoryMiB);
+    DecoderPool(const std::string &program, int galleryHelpers, int memoryMiB = kHelperMemoryMiB);
     ~DecoderPool();
     DecoderPool(const DecoderPool &) = delete;
     DecoderPool &operator=(const DecoderPool &) = delete;
@@ -64,10 +64,7 @@ private:
     void checkIn(Slot *slot);
     void sayUnavailable(const QString &why);
 
-    const std::string m_program;
     std::vector<std::unique_ptr<Slot>> m_slots;
-    const int m_galleryHelpers;
-    const int m_memoryMiB;
     mutable std::mutex m_mutex;
     std::condition_variable m_freed;
     std::atomic_bool m_unavailable = false;

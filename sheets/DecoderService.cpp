@@ -40,11 +40,12 @@ QImage inWindowFormat(QImage image)
 
 } // namespace
 
-DecoderAnswer answerRequest(int sheet, const WireRequest &request)
+DecoderAnswer answerRequest(FileDescriptor sheet, const WireRequest &request)
 {
     DecoderAnswer answer;
-    const DecodedSheet decoded = readSheet(FileDescriptor(::dup(sheet)), fromWire(request),
-                                           request.kind == WireKind::Decode);
+    SheetFile file(std::move(sheet));
+    const DecodedSheet decoded =
+        readSheet(file, fromWire(request), request.kind == WireKind::Decode);
     answer.reply.error = int(decoded.error);
     setDetail(answer.reply, decoded.detail);
     if (decoded.fullSize.isValid()) {

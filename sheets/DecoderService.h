@@ -13,7 +13,7 @@ struct DecoderAnswer {
 };
 
 // The sheet open as `sheet` read as `request` asks, in this process.
-DecoderAnswer answerRequest(int sheet, const WireRequest &request);
+DecoderAnswer answerRequest(FileDescriptor sheet, const WireRequest &request);
 // The reply, with the pixels in a sealed memfd when there are any.
 bool sendAnswer(int socket, const DecoderAnswer &answer);
 

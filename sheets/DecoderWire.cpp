@@ -76,9 +76,9 @@ bool receiveMessage(int socket, void *bytes, std::size_t size, FileDescriptor *f
             continue;
         const std::size_t count = (header->cmsg_len - CMSG_LEN(0)) / sizeof(int);
         for (std::size_t i = 0; i < count; ++i) {
-            int received_fd;
-            std::memcpy(&received_fd, CMSG_DATA(header) + i * sizeof(int), sizeof received_fd);
-            FileDescriptor owned(received_fd);
+            int descriptor;
+            std::memcpy(&descriptor, CMSG_DATA(header) + i * sizeof(int), sizeof descriptor);
+            FileDescriptor owned(descriptor);
             if (!passed.isOpen())
                 passed = std::move(owned);
         }

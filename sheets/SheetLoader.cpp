@@ -25,11 +25,10 @@ SheetLoader SheetLoader::onLane(DecoderLane lane) const
     return SheetLoader(m_locator, m_decoders, lane);
 }
 
-DecodedSheet readSheet(FileDescriptor file, const SheetRequest &request, bool decode)
+DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode)
 {
     DecodedSheet result;
-    SheetFile sheet(std::move(file));
-    SheetProbe probe(sheet, request);
+    SheetProbe probe(file, request);
     result.fullSize = probe.fullSize();
     if (decode)
         result.image = probe.decode();
@@ -44,18 +43,18 @@ DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &reques
     OpenedSheet opened = m_locator.open(name);
     if (!opened.file.isOpen())
         return {{}, opened.error, {}, opened.path, {}};
+    SheetFile file(std::move(opened.file));
     if (m_decoders) {
-        const SheetFile file{FileDescriptor(::dup(opened.file.get()))};
         const SheetCheck early = SheetProbe::ownChecks(file);
         if (early.error != SheetError::None)
             return {{}, early.error, early.detail, opened.path, {}};
         std::optional<HelperResult> helped = m_decoders->decode(
-            m_lane, opened.file.get(), toWire(request, decode ? WireKind::Decode : WireKind::Look));
+            m_lane, file.descriptor(), toWire(request, decode ? WireKind::Decode : WireKind::Look));
         if (helped)
             return {std::move(helped->image), helped->error, helped->detail, opened.path,
                     helped->fullSize};
     }
-    DecodedSheet result = readSheet(std::move(opened.file), request, decode);
+    DecodedSheet result = readSheet(file, request, decode);
     result.path = opened.path;
     return result;
 }

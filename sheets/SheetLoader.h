@@ -58,8 +58,8 @@ private:
     DecoderLane m_lane;
 };
 
-// The sheet file open as `file`, checked and, when `decode`, decoded here, in this process.
-DecodedSheet readSheet(FileDescriptor file, const SheetRequest &request, bool decode);
+// The sheet file `file`, checked and, when `decode`, decoded here, in this process.
+DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode);
 
 // Whether the sheet file open as `fd` would show at `deviceSize`, from its headers.
 SheetCheck checkSheet(int fd, QSize deviceSize);

@@ -180,14 +180,13 @@ bool SheetProbe::checkRaster(QSize stored, bool clipped, const QByteArray &forma
     // What libjpeg will allocate and go through is read from the markers, as it reads them; a
     // file whose markers cannot be read that far is no picture to try.
     const JpegFrame frame = m_file.jpegFrame();
-    if (!frame.valid)
-        return refuse(SheetError::NotAPicture, QStringLiteral("damaged JPEG headers"));
+    if (const SheetCheck refusal = jpegRefusal(frame, m_file.size());
+        refusal.error != SheetError::None)
+        return refuse(refusal.error, refusal.detail);
     const QSize size(frame.width, frame.height);
     // Asked for a part, libjpeg decodes row by row and keeps only that part.
-    if (!clipped && jpegDecodeBytes(size, m_target) > kAllocationLimitBytes)
-        return refuse(SheetError::TooLarge, pixelsText(size));
-    const SheetCheck scans = jpegRefusal(frame, m_file.size());
-    return scans.error == SheetError::None || refuse(scans.error, scans.detail);
+    return clipped || jpegDecodeBytes(size, m_target) <= kAllocationLimitBytes ||
+           refuse(SheetError::TooLarge, pixelsText(size));
 }
 
 SheetCheck SheetProbe::ownChecks(const SheetFile &file)

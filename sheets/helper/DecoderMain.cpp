@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
         budget.arm();
         sheets::DecoderAnswer answer;
         try {
-            answer = sheets::answerRequest(sheet.get(), request);
+            answer = sheets::answerRequest(std::move(sheet), request);
         } catch (const std::bad_alloc &) {
             answer.reply.error = int(sheets::SheetError::TooLarge);
         }

@@ -80,7 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         sheets::toWire(sheets::SheetRequest::stretchedTo(QSize(shell::kPictureBox.pixelWidth(),
                                                                shell::kPictureBox.pixelHeight())),
                        sheets::WireKind::Decode);
-    sheets::sendAnswer(socket.first.get(), sheets::answerRequest(opened.file.get(), request));
+    sheets::sendAnswer(
+        socket.first.get(),
+        sheets::answerRequest(sheets::FileDescriptor(::dup(opened.file.get())), request));
     sheets::WireReply reply;
     sheets::FileDescriptor pixels;
     sheets::receiveMessage(socket.second.get(), &reply, sizeof reply, &pixels);
