@@ -66,12 +66,16 @@ bool sendAnswer(int socket, const DecoderAnswer &answer)
     if (answer.image.isNull())
         return sendMessage(socket, &answer.reply, sizeof answer.reply);
     const FileDescriptor pixels(::memfd_create("sheet", MFD_CLOEXEC | MFD_ALLOW_SEALING));
+    // Rows of 32-bit pixels lie end to end in a QImage: one write takes them all.
     const QImage &image = answer.image;
-    const qsizetype row = qsizetype(image.width()) * 4;
-    bool written = pixels.isOpen() && ::ftruncate(pixels.get(), row * image.height()) == 0;
-    for (int y = 0; written && y < image.height(); ++y)
-        written = ::pwrite(pixels.get(), image.constScanLine(y), size_t(row), off_t(row) * y) ==
-                  ssize_t(row);
+    const auto bytes = std::size_t(image.sizeInBytes());
+    bool written = pixels.isOpen() && ::ftruncate(pixels.get(), off_t(bytes)) == 0;
+    for (std::size_t done = 0; written && done < bytes;) {
+        const ssize_t step =
+            ::pwrite(pixels.get(), image.constBits() + done, bytes - done, off_t(done));
+        written = step > 0;
+        done += written ? std::size_t(step) : 0;
+    }
     // Sealed, the window may map it without fearing it changes or shrinks under it.
     written = written && ::fcntl(pixels.get(), F_ADD_SEALS,
                                  F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
