@@ -187,19 +187,21 @@ int DecoderProcess::reap()
 
 std::optional<HelperResult> DecoderProcess::ask(int sheet, const WireRequest &request, QString *why)
 {
-    // A helper that retired between requests (its lifetime's processor time spent) is
-    // replaced and asked again, once.
+    // A helper that was gone before it saw the request, or that retired after its last answer
+    // (its lifetime's processor time spent), says nothing about this sheet: it is replaced and
+    // asked again, once.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!spawn(why) || (!m_greeted && !greet(why)))
             return std::nullopt;
+        if (!sendMessage(m_socket.get(), &request, sizeof request, sheet)) {
+            reap();
+            continue;
+        }
         WireReply reply;
         FileDescriptor pixels;
-        bool timedOut = false;
-        if (sendMessage(m_socket.get(), &request, sizeof request, sheet)) {
-            timedOut = !waitReadable(m_socket.get(), DecoderPool::kGuard);
-            if (!timedOut && receiveMessage(m_socket.get(), &reply, sizeof reply, &pixels))
-                return answer(reply, pixels);
-        }
+        const bool timedOut = !waitReadable(m_socket.get(), DecoderPool::kGuard);
+        if (!timedOut && receiveMessage(m_socket.get(), &reply, sizeof reply, &pixels))
+            return answer(reply, pixels);
         const int how = reap();
         if (timedOut)
             return HelperResult{{}, SheetError::TooLarge, QStringLiteral("took too long"), {}};

@@ -18,6 +18,7 @@
 #include <csignal>
 #include <ctime>
 #include <fstream>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -541,6 +542,19 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
         }
         const DecodedSheet next = through.load("good.qpk", SheetRequest::stretchedTo(kBox));
         EXPECT_EQ(next.image.pixelColor(0, 0), QColor(Qt::green));
+    }
+    // A helper outlives the thread that started it; one ended from outside while it waited
+    // costs the next sheet nothing.
+    const SheetLoader viewer = loader().onLane(DecoderLane::Viewer);
+    std::thread([&] { viewer.load("good.qpk", SheetRequest::stretchedTo(kBox)); }).join();
+    const std::vector<pid_t> started = decoders->helpers(DecoderLane::Viewer);
+    for (bool killed : {false, true}) {
+        const DecodedSheet s = viewer.load("good.qpk", SheetRequest::stretchedTo(kBox));
+        EXPECT_EQ(s.image.pixelColor(0, 0), QColor(Qt::green)) << s.detail.toStdString();
+        EXPECT_EQ(decoders->helpers(DecoderLane::Viewer) == started, !killed);
+        ASSERT_EQ(started.size(), 1u);
+        ::kill(started.front(), SIGKILL);
+        ::usleep(100'000); // ended by the time the next sheet is asked for
     }
 }
 

@@ -11,13 +11,11 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <new>
 
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 
@@ -52,7 +50,8 @@ int main(int argc, char *argv[])
         std::fputs("tesselbox-decoder: started by tesselbox only\n", stderr);
         return 2;
     }
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // Not PR_SET_PDEATHSIG: it follows the thread that started the helper, which may end long
+    // before the window does. The helper ends when its socket closes instead.
     // An allocation that fails where nothing can refuse it ends the helper, as too large.
     std::set_terminate([] {
         try {
