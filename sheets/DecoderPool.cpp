@@ -13,7 +13,6 @@
 #include <spawn.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 extern char **environ;
@@ -52,36 +51,53 @@ bool isPixelFormat(int format)
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
-struct Mapping {
-    void *data;
-    size_t length;
-};
+// The window's buffer for a helper's pixels: a memfd with room for the largest picture the
+// limits allow, sealed so that it never shrinks under the window's view of it, which is mapped
+// once. Pages are taken only as pictures need them.
+class PixelBuffer {
+public:
+    PixelBuffer()
+        : m_file(::memfd_create("sheet pixels", MFD_CLOEXEC | MFD_ALLOW_SEALING))
+    {
+        if (!m_file.isOpen() || ::ftruncate(m_file.get(), kAllocationLimitBytes) != 0 ||
+            ::fcntl(m_file.get(), F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_SEAL) != 0)
+            return;
+        void *view =
+            ::mmap(nullptr, size_t(kAllocationLimitBytes), PROT_READ, MAP_SHARED, m_file.get(), 0);
+        m_view = view != MAP_FAILED ? static_cast<const uchar *>(view) : nullptr;
+    }
+    ~PixelBuffer()
+    {
+        if (m_view != nullptr)
+            ::munmap(const_cast<uchar *>(m_view), size_t(kAllocationLimitBytes));
+    }
+    PixelBuffer(const PixelBuffer &) = delete;
+    PixelBuffer &operator=(const PixelBuffer &) = delete;
 
-// The pixels of a reply, mapped straight from the helper's sealed memfd: never copied, and never
-// changed or cut short under the window by a helper gone wrong.
-QImage mapPixels(const WireReply &reply, const FileDescriptor &pixels)
-{
-    const qint64 bytes = qint64(reply.width) * reply.height * 4;
-    constexpr int kSealed = F_SEAL_SHRINK | F_SEAL_WRITE;
-    struct stat status {};
-    if (reply.width <= 0 || reply.height <= 0 || bytes > kAllocationLimitBytes ||
-        !isPixelFormat(reply.format) || !pixels.isOpen() || ::fstat(pixels.get(), &status) != 0 ||
-        status.st_size < bytes || (::fcntl(pixels.get(), F_GET_SEALS) & kSealed) != kSealed)
-        return {};
-    void *data = ::mmap(nullptr, size_t(bytes), PROT_READ, MAP_SHARED, pixels.get(), 0);
-    if (data == MAP_FAILED)
-        return {};
-    auto *mapping = new Mapping{data, size_t(bytes)};
-    return QImage(
-        static_cast<const uchar *>(data), reply.width, reply.height, reply.width * 4,
-        QImage::Format(reply.format),
-        [](void *info) {
-            auto *mapping = static_cast<Mapping *>(info);
-            ::munmap(mapping->data, mapping->length);
-            delete mapping;
-        },
-        mapping);
-}
+    int descriptor() const { return m_view != nullptr ? m_file.get() : -1; }
+
+    // The picture a reply describes, copied out; null when the reply makes no sense.
+    QImage take(const WireReply &reply)
+    {
+        const qint64 bytes = qint64(reply.width) * reply.height * 4;
+        if (m_view == nullptr || reply.width <= 0 || reply.height <= 0 ||
+            bytes > kAllocationLimitBytes || !isPixelFormat(reply.format))
+            return {};
+        QImage image(reply.width, reply.height, QImage::Format(reply.format));
+        if (image.isNull())
+            return {};
+        std::memcpy(image.bits(), m_view, size_t(bytes));
+        // A large picture's pages go back at once; a small one's are kept for the next.
+        if (bytes > kKeptBytes)
+            ::fallocate(m_file.get(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, 0, bytes);
+        return image;
+    }
+
+private:
+    static constexpr qint64 kKeptBytes = 2 * 1024 * 1024; // a choice on a dense screen
+    FileDescriptor m_file;
+    const uchar *m_view = nullptr;
+};
 
 } // namespace
 
@@ -111,12 +127,13 @@ private:
     bool greet(QString *why);
     int reap();
     static HelperResult ended(int how);
-    HelperResult answer(const WireReply &reply, const FileDescriptor &pixels);
+    HelperResult answer(const WireReply &reply);
 
     const std::string m_program;
     const std::string m_memoryMiB;
     pid_t m_pid = -1;
     FileDescriptor m_socket;
+    PixelBuffer m_pixels;
     bool m_greeted = false;
 };
 
@@ -131,11 +148,17 @@ bool DecoderProcess::spawn(QString *why)
     }
     FileDescriptor ours(pair[0]);
     const FileDescriptor theirs(pair[1]);
-    // The helper finds its socket as descriptor 3; everything else of the window's is closed on
-    // exec, since the window opens every descriptor close-on-exec.
+    if (m_pixels.descriptor() < 0) {
+        *why = QStringLiteral("no shared memory for the pictures");
+        return false;
+    }
+    // The helper finds its socket as descriptor 3 and the buffer for its pixels as 4; everything
+    // else of the window's is closed on exec, since the window opens every descriptor
+    // close-on-exec.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, theirs.get(), 3);
+    posix_spawn_file_actions_adddup2(&actions, m_pixels.descriptor(), 4);
     char *argv[] = {const_cast<char *>(m_program.c_str()), const_cast<char *>("--memory-mib"),
                     const_cast<char *>(m_memoryMiB.c_str()), nullptr};
     pid_t pid = -1;
@@ -198,10 +221,9 @@ std::optional<HelperResult> DecoderProcess::ask(int sheet, const WireRequest &re
             continue;
         }
         WireReply reply;
-        FileDescriptor pixels;
         const bool timedOut = !waitReadable(m_socket.get(), DecoderPool::kGuard);
-        if (!timedOut && receiveMessage(m_socket.get(), &reply, sizeof reply, &pixels))
-            return answer(reply, pixels);
+        if (!timedOut && receiveMessage(m_socket.get(), &reply, sizeof reply))
+            return answer(reply);
         const int how = reap();
         if (timedOut)
             return HelperResult{{}, SheetError::TooLarge, QStringLiteral("took too long"), {}};
@@ -226,7 +248,7 @@ HelperResult DecoderProcess::ended(int how)
             {}};
 }
 
-HelperResult DecoderProcess::answer(const WireReply &reply, const FileDescriptor &pixels)
+HelperResult DecoderProcess::answer(const WireReply &reply)
 {
     HelperResult result;
     result.error = SheetError(std::clamp(reply.error, 0, int(SheetError::NotAFile)));
@@ -235,7 +257,7 @@ HelperResult DecoderProcess::answer(const WireReply &reply, const FileDescriptor
     if (reply.fullWidth > 0 && reply.fullHeight > 0)
         result.fullSize = QSize(reply.fullWidth, reply.fullHeight);
     if (reply.width != 0 && result.error == SheetError::None) {
-        result.image = mapPixels(reply, pixels);
+        result.image = m_pixels.take(reply);
         if (result.image.isNull()) {
             reap(); // a helper that answers nonsense is not trusted again
             return {{},

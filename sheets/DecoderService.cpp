@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
 namespace sheets {
@@ -61,24 +59,17 @@ DecoderAnswer answerRequest(FileDescriptor sheet, const WireRequest &request)
     return answer;
 }
 
-bool sendAnswer(int socket, const DecoderAnswer &answer)
+bool sendAnswer(int socket, int pixels, const DecoderAnswer &answer)
 {
-    if (answer.image.isNull())
-        return sendMessage(socket, &answer.reply, sizeof answer.reply);
-    const FileDescriptor pixels(::memfd_create("sheet", MFD_CLOEXEC | MFD_ALLOW_SEALING));
     // Rows of 32-bit pixels lie end to end in a QImage: one write takes them all.
     const QImage &image = answer.image;
     const auto bytes = std::size_t(image.sizeInBytes());
-    bool written = pixels.isOpen() && ::ftruncate(pixels.get(), off_t(bytes)) == 0;
+    bool written = true;
     for (std::size_t done = 0; written && done < bytes;) {
-        const ssize_t step =
-            ::pwrite(pixels.get(), image.constBits() + done, bytes - done, off_t(done));
+        const ssize_t step = ::pwrite(pixels, image.constBits() + done, bytes - done, off_t(done));
         written = step > 0;
         done += written ? std::size_t(step) : 0;
     }
-    // Sealed, the window may map it without fearing it changes or shrinks under it.
-    written = written && ::fcntl(pixels.get(), F_ADD_SEALS,
-                                 F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
     if (!written) {
         WireReply refused = answer.reply;
         refused.width = refused.height = 0;
@@ -86,7 +77,7 @@ bool sendAnswer(int socket, const DecoderAnswer &answer)
         setDetail(refused, QStringLiteral("no room for the picture"));
         return sendMessage(socket, &refused, sizeof refused);
     }
-    return sendMessage(socket, &answer.reply, sizeof answer.reply, pixels.get());
+    return sendMessage(socket, &answer.reply, sizeof answer.reply);
 }
 
 } // namespace sheets

@@ -14,7 +14,8 @@ struct DecoderAnswer {
 
 // The sheet open as `sheet` read as `request` asks, in this process.
 DecoderAnswer answerRequest(FileDescriptor sheet, const WireRequest &request);
-// The reply, with the pixels in a sealed memfd when there are any.
-bool sendAnswer(int socket, const DecoderAnswer &answer);
+// The reply; the pixels, when there are any, written at the start of the window's buffer
+// `pixels`.
+bool sendAnswer(int socket, int pixels, const DecoderAnswer &answer);
 
 } // namespace sheets

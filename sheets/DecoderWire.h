@@ -30,8 +30,9 @@ struct WireRequest {
     std::uint32_t within = 0;
 };
 
-// Sent with a memfd holding the pixels when `width` is not 0: rows of `width` 32-bit pixels
-// of QImage format `format`, one after another.
+// When `width` is not 0, the pixels are at the start of the window's buffer (descriptor 4 of
+// the helper, room for kAllocationLimitBytes): rows of `width` 32-bit pixels of QImage format
+// `format`, one after another.
 struct WireReply {
     std::uint32_t magic = kWireMagic;
     std::int32_t error = 0; // a SheetError

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int kSocket = 3;
+constexpr int kPixels = 4; // the window's buffer for the pixels of each answer
 
 // Everything a reader may load later, loaded now, while files can still be opened: every image
 // plugin, and the fonts an SVG's text is drawn with.
@@ -45,8 +46,10 @@ void loadEverything()
 
 int main(int argc, char *argv[])
 {
-    struct stat socket {};
-    if (::fstat(kSocket, &socket) != 0 || !S_ISSOCK(socket.st_mode)) {
+    struct stat socket {
+    }, pixels{};
+    if (::fstat(kSocket, &socket) != 0 || !S_ISSOCK(socket.st_mode) ||
+        ::fstat(kPixels, &pixels) != 0 || !S_ISREG(pixels.st_mode)) {
         std::fputs("tesselbox-decoder: started by tesselbox only\n", stderr);
         return 2;
     }
@@ -100,7 +103,7 @@ int main(int argc, char *argv[])
             answer.reply.error = int(sheets::SheetError::TooLarge);
         }
         budget.disarm();
-        if (!sheets::sendAnswer(kSocket, answer) || sheets::ProcessorBudget::nearlySpent())
+        if (!sheets::sendAnswer(kSocket, kPixels, answer) || sheets::ProcessorBudget::nearlySpent())
             return 0;
     }
 }

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 
 namespace {
@@ -70,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         ::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair);
         return std::pair{sheets::FileDescriptor(pair[0]), sheets::FileDescriptor(pair[1])};
     }();
+    static const sheets::FileDescriptor pixels(::memfd_create("pixels", MFD_CLOEXEC));
     testing_support::writeBytes(folder.filePath("ghost.qpk"),
                                 QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const sheets::OpenedSheet opened = locator.open("ghost.qpk");
@@ -81,10 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                                shell::kPictureBox.pixelHeight())),
                        sheets::WireKind::Decode);
     sheets::sendAnswer(
-        socket.first.get(),
+        socket.first.get(), pixels.get(),
         sheets::answerRequest(sheets::FileDescriptor(::dup(opened.file.get())), request));
     sheets::WireReply reply;
-    sheets::FileDescriptor pixels;
-    sheets::receiveMessage(socket.second.get(), &reply, sizeof reply, &pixels);
+    sheets::receiveMessage(socket.second.get(), &reply, sizeof reply);
     return 0;
 }
