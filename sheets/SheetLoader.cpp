@@ -8,11 +8,6 @@
 
 namespace sheets {
 
-void installAllocationLimit()
-{
-    QImageReader::setAllocationLimit(kAllocationLimitMiB);
-}
-
 SheetLoader::SheetLoader(SheetLocator locator, std::shared_ptr<DecoderPool> decoders,
                          DecoderLane lane)
     : m_locator(std::move(locator))
@@ -23,18 +18,6 @@ SheetLoader::SheetLoader(SheetLocator locator, std::shared_ptr<DecoderPool> deco
 SheetLoader SheetLoader::onLane(DecoderLane lane) const
 {
     return SheetLoader(m_locator, m_decoders, lane);
-}
-
-DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode)
-{
-    DecodedSheet result;
-    SheetProbe probe(file, request);
-    result.fullSize = probe.fullSize();
-    if (decode)
-        result.image = probe.decode();
-    result.error = probe.error();
-    result.detail = probe.detail();
-    return result;
 }
 
 DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &request,
@@ -79,13 +62,6 @@ std::optional<QByteArray> SheetLoader::fileBytes(std::string_view name, qint64 l
     if (file.size() > limit)
         return std::nullopt;
     return file.head(file.size());
-}
-
-SheetCheck checkSheet(int fd, QSize deviceSize)
-{
-    SheetFile file{FileDescriptor(::dup(fd))};
-    const SheetProbe probe(file, SheetRequest::stretchedTo(deviceSize));
-    return {probe.error(), probe.detail(), probe.fullSize()};
 }
 
 } // namespace sheets

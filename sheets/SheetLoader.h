@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DecoderPool.h"
+#include "SheetDecode.h"
 #include "SheetError.h"
 #include "SheetLocator.h"
 #include "SheetProbe.h"
@@ -16,18 +17,6 @@
 #include <string_view>
 
 namespace sheets {
-
-// Sets Qt's own guard for every image reader of the process to the allocation limit; called
-// once, at start-up. Set explicitly because its default differs between Qt releases.
-void installAllocationLimit();
-
-struct DecodedSheet {
-    QImage image; // as requested; null when the sheet could not be shown
-    SheetError error = SheetError::None;
-    QString detail;   // what was wrong, in a few words, for the log; may be empty
-    std::string path; // the file read, when one was found
-    QSize fullSize;   // the picture's own size, upright, when its header could be read
-};
 
 // Opens a sheet by bare name and decodes it straight to the requested pixels. Every call reads
 // the file again; nothing is cached. A file whose decoding would take more memory or time than
@@ -57,11 +46,5 @@ private:
     std::shared_ptr<DecoderPool> m_decoders;
     DecoderLane m_lane;
 };
-
-// The sheet file `file`, checked and, when `decode`, decoded here, in this process.
-DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode);
-
-// Whether the sheet file open as `fd` would show at `deviceSize`, from its headers.
-SheetCheck checkSheet(int fd, QSize deviceSize);
 
 } // namespace sheets

@@ -4,7 +4,7 @@
 // With PROPSCOPE_FUZZ_SEEDS=FOLDER it writes the seed corpus there instead, and ends.
 #include "SheetFiles.h"
 
-#include "DecoderService.h"
+#include "RequestLoop.h"
 #include "SheetLoader.h"
 #include "WindowDescription.h"
 

@@ -1,10 +1,10 @@
 // The decoding helper: started by the window with its socket as descriptor 3, it loads every
 // image reader, locks itself down and then answers requests, one at a time, until the window
 // closes the socket.
-#include "DecoderService.h"
+#include "RequestLoop.h"
 #include "Sandbox.h"
+#include "SheetDecode.h"
 #include "SheetLimits.h"
-#include "SheetLoader.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

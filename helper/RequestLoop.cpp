@@ -1,6 +1,6 @@
-#include "DecoderService.h"
+#include "RequestLoop.h"
 
-#include "SheetLoader.h"
+#include "SheetDecode.h"
 
 #include <cstring>
 
