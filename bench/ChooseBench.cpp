@@ -5,6 +5,7 @@
 #include "CatalogueList.h"
 #include "Form1.h"
 #include "PictureBox.h"
+#include "SheetDecode.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -76,8 +77,8 @@ void chooseSheet(benchmark::State &state, const char *format, QSize size, bool h
     const std::string folder = gSheets->folder(format, size).toStdString();
     shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder},
                       std::make_unique<bench::CountingDialogs>(messages),
-                      helped ? std::make_shared<sheets::DecoderPool>(shell::decoderProgram(), 1)
-                             : nullptr);
+                      helped ? shell::decodeService() : nullptr);
+    form.setPatience(std::chrono::seconds(10)); // each choice measured to its picture
     form.Form_Load();
     form.chooseEntry(1, 27); // the helper started and ready, as it is by a user's first choice
     for (auto _ : state) {

@@ -7,6 +7,7 @@
 #include "Form1.h"
 #include "Gallery.h"
 #include "GalleryView.h"
+#include "SheetDecode.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -47,9 +48,7 @@ int main(int argc, char *argv[])
 
     const std::string folder = dir.path().toStdString();
     // Decoded by the helpers, one for each core, as the program does.
-    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder}, nullptr,
-                      std::make_shared<sheets::DecoderPool>(shell::decoderProgram(),
-                                                            QThread::idealThreadCount()));
+    shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder}, nullptr, shell::decodeService());
     form.Form_Load();
     form.show();
 

@@ -6,6 +6,7 @@
 #include "Form1.h"
 #include "PictureBox.h"
 #include "SheetActions.h"
+#include "SheetDecode.h"
 #include "SheetViewer.h"
 #include "ViewerDecoder.h"
 #include "ZoomView.h"

@@ -1,5 +1,6 @@
 #include "DecoderWire.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -7,29 +8,45 @@
 
 namespace sheets {
 
-WireRequest toWire(const SheetRequest &request, WireKind kind)
+WireRequest toWire(const DecodeRequest &request, std::uint64_t id)
 {
     WireRequest wire;
-    wire.kind = kind;
+    wire.kind = request.kind;
+    wire.id = id;
     wire.width = request.size.width();
     wire.height = request.size.height();
     wire.clipX = request.clip.x();
     wire.clipY = request.clip.y();
     wire.clipWidth = request.clip.width();
     wire.clipHeight = request.clip.height();
-    wire.within = request.scale == SheetRequest::Scale::Within;
     return wire;
 }
 
-SheetRequest fromWire(const WireRequest &wire)
+DecodeRequest fromWire(const WireRequest &wire)
 {
-    SheetRequest request;
+    DecodeRequest request;
+    request.kind = wire.kind;
     request.size = QSize(wire.width, wire.height);
-    // A null clip stays null: QRect(0, 0, 0, 0) is not.
-    if (wire.clipWidth != 0 || wire.clipHeight != 0 || wire.clipX != 0 || wire.clipY != 0)
+    if (request.kind == DecodeKind::Region)
         request.clip = QRect(wire.clipX, wire.clipY, wire.clipWidth, wire.clipHeight);
-    request.scale = wire.within != 0 ? SheetRequest::Scale::Within : SheetRequest::Scale::Stretch;
     return request;
+}
+
+std::uint32_t putText(const QString &text, char *bytes, std::size_t room)
+{
+    QString cut = text;
+    QByteArray utf8 = cut.toUtf8();
+    while (utf8.size() > qsizetype(room)) {
+        cut.chop(1);
+        utf8 = cut.toUtf8();
+    }
+    std::memcpy(bytes, utf8.constData(), std::size_t(utf8.size()));
+    return std::uint32_t(utf8.size());
+}
+
+QString takeText(const char *bytes, std::uint32_t used, std::size_t room)
+{
+    return QString::fromUtf8(bytes, qsizetype(std::min<std::size_t>(used, room)));
 }
 
 bool sendMessage(int socket, const void *bytes, std::size_t size, int fd)

@@ -1,8 +1,7 @@
 #include "SheetDecode.h"
 
 #include "SheetLimits.h"
-
-#include <unistd.h>
+#include "SheetProbe.h"
 
 namespace sheets {
 
@@ -11,23 +10,19 @@ void installAllocationLimit()
     QImageReader::setAllocationLimit(kAllocationLimitMiB);
 }
 
-DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode)
+DecodeResult decodeSheet(SheetFile &file, const DecodeRequest &request)
 {
-    DecodedSheet result;
+    DecodeResult result;
     SheetProbe probe(file, request);
     result.fullSize = probe.fullSize();
-    if (decode)
+    result.format = probe.format();
+    if (request.wantsPixels())
         result.image = probe.decode();
     result.error = probe.error();
     result.detail = probe.detail();
+    if (!result.isShown())
+        result.image = QImage();
     return result;
-}
-
-SheetCheck checkSheet(int fd, QSize deviceSize)
-{
-    SheetFile file{FileDescriptor(::dup(fd))};
-    const SheetProbe probe(file, SheetRequest::stretchedTo(deviceSize));
-    return {probe.error(), probe.detail(), probe.fullSize()};
 }
 
 } // namespace sheets

@@ -1,14 +1,8 @@
 #pragma once
 
+#include "DecodeRequest.h"
+#include "DecodeResult.h"
 #include "SheetFile.h"
-#include "SheetProbe.h"
-#include "SheetRequest.h"
-
-#include <QImage>
-#include <QSize>
-#include <QString>
-
-#include <string>
 
 namespace sheets {
 
@@ -16,18 +10,8 @@ namespace sheets {
 // once, at start-up. Set explicitly because its default differs between Qt releases.
 void installAllocationLimit();
 
-struct DecodedSheet {
-    QImage image; // as requested; null when the sheet could not be shown
-    SheetError error = SheetError::None;
-    QString detail;   // what was wrong, in a few words, for the log; may be empty
-    std::string path; // the file read, when one was found
-    QSize fullSize;   // the picture's own size, upright, when its header could be read
-};
-
-// The sheet file `file`, checked and, when `decode`, decoded here, in this process.
-DecodedSheet readSheet(SheetFile &file, const SheetRequest &request, bool decode);
-
-// Whether the sheet file open as `fd` would show at `deviceSize`, from its headers.
-SheetCheck checkSheet(int fd, QSize deviceSize);
+// The sheet file `file` read as `request` asks, in this process: what the decoding helper does
+// with every sheet, and the window only where no helper can run.
+DecodeResult decodeSheet(SheetFile &file, const DecodeRequest &request);
 
 } // namespace sheets

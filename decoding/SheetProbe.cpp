@@ -40,6 +40,14 @@ QByteArray formatOf(const SheetFile &file)
     return format;
 }
 
+DecodeResult refusal(SheetError error, const QString &detail)
+{
+    DecodeResult result;
+    result.error = error;
+    result.detail = detail;
+    return result;
+}
+
 QString pixelsText(QSize size)
 {
     return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
@@ -66,47 +74,46 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
 
 struct VectorDocument {
     std::optional<QByteArray> document; // as it will be drawn; empty when refused
-    SheetCheck check;
+    DecodeResult refusal;
 };
 
 // A vector picture read whole, unpacked and counted; refused when past the limits.
 VectorDocument readVector(const SheetFile &file, const QByteArray &format)
 {
     if (file.size() > kMaxVectorBytes)
-        return {{}, {SheetError::TooLarge, QStringLiteral("%1 bytes").arg(file.size()), {}}};
+        return {{}, refusal(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(file.size()))};
     std::optional<QByteArray> document = file.head(file.size());
     bool unpacksTooLarge = false;
     if (format == "svgz")
         document = gunzip(*document, kMaxVectorBytes, &unpacksTooLarge);
     if (unpacksTooLarge)
-        return {{}, {SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"), {}}};
+        return {{}, refusal(SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"))};
     const std::optional<qint64> drawn =
         document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
     if (!drawn)
-        return {{}, {SheetError::NotAPicture, QStringLiteral("not well-formed"), {}}};
+        return {{}, refusal(SheetError::NotAPicture, QStringLiteral("not well-formed"))};
     if (*drawn > kMaxVectorElements)
-        return {{}, {SheetError::TooLarge, QStringLiteral("too many shapes"), {}}};
+        return {{}, refusal(SheetError::TooLarge, QStringLiteral("too many shapes"))};
     return {std::move(document), {}};
 }
 
 // What the JPEG's markers say libjpeg would go through, whatever size it is shown at.
-SheetCheck jpegRefusal(const JpegFrame &frame, qint64 fileSize)
+DecodeResult jpegRefusal(const JpegFrame &frame)
 {
     const QSize size(frame.width, frame.height);
     if (!frame.valid)
-        return {SheetError::NotAPicture, QStringLiteral("damaged JPEG headers"), {}};
-    if (fileSize > kMaxJpegBytes)
-        return {SheetError::TooLarge, QStringLiteral("%1 bytes").arg(fileSize), {}};
+        return refusal(SheetError::NotAPicture, QStringLiteral("damaged JPEG headers"));
     if (frame.multiScan && frame.bufferedCoefficientBytes > kAllocationLimitBytes)
-        return {SheetError::TooLarge, pixelsText(size) + QStringLiteral(" in several scans"), {}};
+        return refusal(SheetError::TooLarge,
+                       pixelsText(size) + QStringLiteral(" in several scans"));
     if (frame.multiScan && (frame.scans > kMaxJpegScans || frame.scanBlocks > kMaxScanBlocks))
-        return {SheetError::TooLarge, QStringLiteral("%1 scans").arg(frame.scans), {}};
+        return refusal(SheetError::TooLarge, QStringLiteral("%1 scans").arg(frame.scans));
     return {};
 }
 
 } // namespace
 
-SheetProbe::SheetProbe(SheetFile &file, const SheetRequest &request)
+SheetProbe::SheetProbe(SheetFile &file, const DecodeRequest &request)
     : m_file(file)
 {
     if (!m_file.isOpen())
@@ -122,11 +129,16 @@ bool SheetProbe::refuse(SheetError error, const QString &detail)
     return false;
 }
 
-void SheetProbe::inspect(const SheetRequest &request)
+void SheetProbe::inspect(const DecodeRequest &request)
 {
+    if (const DecodeResult early = earlyRefusal(m_file); !early.isShown()) {
+        refuse(early.error, early.detail);
+        return;
+    }
     m_reader.setDevice(&m_file);
     m_reader.setFormat(formatOf(m_file));
     const QByteArray format = m_reader.format(); // Qt's plugins asked when content said nothing
+    m_format = format;
     if ((format == "svg" || format == "svgz") && !checkVector(format))
         return;
     if (!m_reader.canRead()) {
@@ -137,21 +149,26 @@ void SheetProbe::inspect(const SheetRequest &request)
     m_turn = m_reader.transformation();
     const QSize stored = m_reader.size();
     m_full = storedSize(m_turn, stored);
-    m_target = request.size.isEmpty() ? m_full : request.size;
-    if (request.scale == SheetRequest::Scale::Within && m_full.isValid())
+    // Only the headers are looked at: the smallest picture, so that no limit that depends on the
+    // size stands in the way.
+    const QSize asked = request.kind == DecodeKind::Look ? QSize(1, 1) : request.size;
+    m_target = asked.isEmpty() ? m_full : asked;
+    if ((request.kind == DecodeKind::Thumbnail || request.kind == DecodeKind::OwnSize) &&
+        m_full.isValid())
         m_target =
             m_full.boundedTo(m_full.scaled(m_target, Qt::KeepAspectRatio)).expandedTo(QSize(1, 1));
-    m_clip = request.clip.isNull() ? QRect(QPoint(), m_target) : request.clip;
+    const bool clipped = request.kind == DecodeKind::Region;
+    m_clip = clipped ? request.clip : QRect(QPoint(), m_target);
     if (m_clip.isEmpty() ||
         qint64(m_clip.width()) * m_clip.height() * kBytesPerPixel > kAllocationLimitBytes) {
         refuse(SheetError::TooLarge, pixelsText(m_clip.size()) + QStringLiteral(" asked for"));
         return;
     }
     // A vector picture is drawn at the size asked for, whatever size it declares.
-    if (!m_vector.isOpen() && !checkRaster(stored, !request.clip.isNull(), format))
+    if (!m_vector.isOpen() && !checkRaster(stored, clipped, format))
         return;
     m_reader.setScaledSize(storedSize(m_turn, m_target));
-    if (!request.clip.isNull())
+    if (clipped)
         m_reader.setScaledClipRect(storedClip(m_turn, storedSize(m_turn, m_target), m_clip));
 }
 
@@ -160,7 +177,7 @@ bool SheetProbe::checkVector(const QByteArray &format)
 {
     VectorDocument vector = readVector(m_file, format);
     if (!vector.document)
-        return refuse(vector.check.error, vector.check.detail);
+        return refuse(vector.refusal.error, vector.refusal.detail);
     m_vector.setData(*vector.document);
     m_vector.open(QIODevice::ReadOnly);
     m_reader.setDevice(&m_vector);
@@ -180,22 +197,23 @@ bool SheetProbe::checkRaster(QSize stored, bool clipped, const QByteArray &forma
     // What libjpeg will allocate and go through is read from the markers, as it reads them; a
     // file whose markers cannot be read that far is no picture to try.
     const JpegFrame frame = m_file.jpegFrame();
-    if (const SheetCheck refusal = jpegRefusal(frame, m_file.size());
-        refusal.error != SheetError::None)
-        return refuse(refusal.error, refusal.detail);
+    if (const DecodeResult refused = jpegRefusal(frame); !refused.isShown())
+        return refuse(refused.error, refused.detail);
     const QSize size(frame.width, frame.height);
     // Asked for a part, libjpeg decodes row by row and keeps only that part.
     return clipped || jpegDecodeBytes(size, m_target) <= kAllocationLimitBytes ||
            refuse(SheetError::TooLarge, pixelsText(size));
 }
 
-SheetCheck SheetProbe::ownChecks(const SheetFile &file)
+DecodeResult SheetProbe::earlyRefusal(const SheetFile &file)
 {
+    const qint64 size = file.size();
+    if (size > kMaxSheetBytes)
+        return refusal(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(size));
     const QByteArray format = formatOf(file);
-    if (format == "svg" || format == "svgz")
-        return readVector(file, format).check;
-    if (format == "jpeg")
-        return jpegRefusal(file.jpegFrame(), file.size());
+    if ((format == "jpeg" && size > kMaxJpegBytes) ||
+        ((format == "svg" || format == "svgz") && size > kMaxVectorBytes))
+        return refusal(SheetError::TooLarge, QStringLiteral("%1 bytes").arg(size));
     return {};
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SheetError.h"
+#include "DecodeRequest.h"
+#include "DecodeResult.h"
 #include "SheetFile.h"
-#include "SheetRequest.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -11,19 +11,12 @@
 
 namespace sheets {
 
-// What the headers of a sheet file say about showing it.
-struct SheetCheck {
-    SheetError error = SheetError::None;
-    QString detail; // what is wrong, in a few words; may be empty
-    QSize fullSize; // the picture's own size, upright, when its header could be read
-};
-
 // A sheet file looked at for one request: its format recognised by its content and what
 // decoding it would cost read from its headers, so that a file past the limits is refused
 // before anything is allocated; then, when it was not refused, decoded.
 class SheetProbe {
 public:
-    SheetProbe(SheetFile &file, const SheetRequest &request);
+    SheetProbe(SheetFile &file, const DecodeRequest &request);
 
     SheetError error() const { return m_error; }
     // What was found wrong, in a few words; may be empty.
@@ -31,15 +24,18 @@ public:
     // The picture's own size, upright, when its header could be read.
     QSize fullSize() const { return m_full; }
 
-    // The checks that read the file with this program's own code only, never a reader's:
-    // refusals that cost almost nothing and trust nothing but the bytes.
-    static SheetCheck ownChecks(const SheetFile &file);
+    QByteArray format() const { return m_format; }
+
+    // What the window may look at before a file goes to the helper: its size, then at most
+    // kFormatHeadBytes of its start and its last few bytes, with this program's own code only.
+    // A file that is too large for its format is refused at once, however it was made.
+    static DecodeResult earlyRefusal(const SheetFile &file);
 
     // The picture as requested; null, with detail() saying why, when the data is damaged.
     QImage decode();
 
 private:
-    void inspect(const SheetRequest &request);
+    void inspect(const DecodeRequest &request);
     bool refuse(SheetError error, const QString &detail);
     bool checkVector(const QByteArray &format);
     bool checkRaster(QSize stored, bool clipped, const QByteArray &format);
@@ -49,6 +45,7 @@ private:
     QImageReader m_reader;
     SheetError m_error = SheetError::None;
     QString m_detail;
+    QByteArray m_format;
     QImageIOHandler::Transformations m_turn;
     QSize m_full;
     QSize m_target;

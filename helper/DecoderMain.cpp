@@ -1,6 +1,6 @@
-// The decoding helper: started by the window with its socket as descriptor 3, it loads every
-// image reader, locks itself down and then answers requests, one at a time, until the window
-// closes the socket.
+// The decoding helper: started by the window with its socket and pixel buffer as descriptors 3
+// and 4, it loads every image reader, locks itself down and then answers requests, one at a
+// time, until the window closes the socket.
 #include "RequestLoop.h"
 #include "Sandbox.h"
 #include "SheetDecode.h"
@@ -16,13 +16,10 @@
 #include <exception>
 #include <new>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-constexpr int kSocket = 3;
-constexpr int kPixels = 4; // the window's buffer for the pixels of each answer
 
 // Everything a reader may load later, loaded now, while files can still be opened: every image
 // plugin, and the fonts an SVG's text is drawn with.
@@ -42,17 +39,22 @@ void loadEverything()
     qInstallMessageHandler(said);
 }
 
+bool isOpenAs(int fd, mode_t type)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && (st.st_mode & S_IFMT) == type;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    struct stat socket {
-    }, pixels{};
-    if (::fstat(kSocket, &socket) != 0 || !S_ISSOCK(socket.st_mode) ||
-        ::fstat(kPixels, &pixels) != 0 || !S_ISREG(pixels.st_mode)) {
-        std::fputs("tesselbox-decoder: started by tesselbox only\n", stderr);
+    if (!isOpenAs(sheets::kHelperSocket, S_IFSOCK) || !isOpenAs(sheets::kHelperPixels, S_IFREG)) {
+        std::fprintf(stderr, "%s: started by tesselbox only\n", argv[0]);
         return 2;
     }
+    // Nothing of the window's but the socket and the buffer, whatever the window was given.
+    ::close_range(sheets::kHelperPixels + 1, ~0U, 0);
     // Not PR_SET_PDEATHSIG: it follows the thread that started the helper, which may end long
     // before the window does. The helper ends when its socket closes instead.
     // An allocation that fails where nothing can refuse it ends the helper, as too large.
@@ -77,33 +79,13 @@ int main(int argc, char *argv[])
                                     : sheets::kHelperMemoryMiB;
     sheets::installAllocationLimit();
     loadEverything();
-    sheets::ProcessorBudget budget;
-    QString failure = sheets::lockDown(std::max(memoryMiB, 1LL) << 20);
-    if (failure.isEmpty() && !budget.isValid())
-        failure = QStringLiteral("no processor-time timer");
+    const QString failure = sheets::lockDown(std::max(memoryMiB, 1LL) << 20);
     sheets::WireHello hello;
     hello.sandboxed = failure.isEmpty();
-    sheets::sendMessage(kSocket, &hello, sizeof hello);
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "tesselbox-decoder: %s\n", qPrintable(failure));
+    hello.reasonBytes = sheets::putText(failure, hello.reason, sizeof hello.reason);
+    sheets::sendMessage(sheets::kHelperSocket, &hello, sizeof hello);
+    if (!failure.isEmpty())
         return 1;
-    }
-    for (;;) {
-        sheets::WireRequest request;
-        sheets::FileDescriptor sheet;
-        if (!sheets::receiveMessage(kSocket, &request, sizeof request, &sheet))
-            return 0;
-        if (request.kind == sheets::WireKind::Abort)
-            std::abort();
-        budget.arm();
-        sheets::DecoderAnswer answer;
-        try {
-            answer = sheets::answerRequest(std::move(sheet), request);
-        } catch (const std::bad_alloc &) {
-            answer.reply.error = int(sheets::SheetError::TooLarge);
-        }
-        budget.disarm();
-        if (!sheets::sendAnswer(kSocket, kPixels, answer) || sheets::ProcessorBudget::nearlySpent())
-            return 0;
-    }
+    sheets::serveRequests(sheets::kHelperSocket, sheets::kHelperPixels);
+    return 0;
 }

@@ -2,26 +2,14 @@
 
 #include "SheetDecode.h"
 
-#include <cstring>
+#include <new>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace sheets {
 
 namespace {
-
-void setDetail(WireReply &reply, const QString &detail)
-{
-    QString text = detail;
-    QByteArray bytes = text.toUtf8();
-    // Cut whole characters only.
-    while (bytes.size() > qsizetype(sizeof reply.detail)) {
-        text.chop(1);
-        bytes = text.toUtf8();
-    }
-    std::memcpy(reply.detail, bytes.constData(), size_t(bytes.size()));
-    reply.detailBytes = std::uint32_t(bytes.size());
-}
 
 QImage inWindowFormat(QImage image)
 {
@@ -36,30 +24,45 @@ QImage inWindowFormat(QImage image)
     }
 }
 
+// Whether the processor time the kernel allows this process in all is nearly spent: it makes
+// way for a fresh helper rather than be ended in the middle of a request.
+bool lifetimeNearlySpent()
+{
+    rlimit bound{};
+    rusage usage{};
+    if (::getrlimit(RLIMIT_CPU, &bound) != 0 || bound.rlim_cur == RLIM_INFINITY ||
+        ::getrusage(RUSAGE_SELF, &usage) != 0)
+        return false;
+    const long long spent = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec;
+    return spent + 5 >= (long long)bound.rlim_cur;
+}
+
 } // namespace
 
-DecoderAnswer answerRequest(FileDescriptor sheet, const WireRequest &request)
+HelperAnswer answerRequest(FileDescriptor sheet, const WireRequest &request)
 {
-    DecoderAnswer answer;
+    HelperAnswer answer;
+    answer.reply.id = request.id;
     SheetFile file(std::move(sheet));
-    const DecodedSheet decoded =
-        readSheet(file, fromWire(request), request.kind == WireKind::Decode);
+    const DecodeResult decoded = decodeSheet(file, fromWire(request));
     answer.reply.error = int(decoded.error);
-    setDetail(answer.reply, decoded.detail);
+    answer.reply.detailBytes =
+        putText(decoded.detail, answer.reply.detail, sizeof answer.reply.detail);
+    putText(QString::fromLatin1(decoded.format), answer.reply.format, sizeof answer.reply.format);
     if (decoded.fullSize.isValid()) {
         answer.reply.fullWidth = decoded.fullSize.width();
         answer.reply.fullHeight = decoded.fullSize.height();
     }
-    if (!decoded.image.isNull() && decoded.error == SheetError::None) {
+    if (!decoded.image.isNull() && decoded.isShown()) {
         answer.image = inWindowFormat(decoded.image);
         answer.reply.width = answer.image.width();
         answer.reply.height = answer.image.height();
-        answer.reply.format = int(answer.image.format());
+        answer.reply.pixelFormat = int(answer.image.format());
     }
     return answer;
 }
 
-bool sendAnswer(int socket, int pixels, const DecoderAnswer &answer)
+bool sendAnswer(int socket, int pixels, const HelperAnswer &answer)
 {
     // Rows of 32-bit pixels lie end to end in a QImage: one write takes them all.
     const QImage &image = answer.image;
@@ -74,10 +77,31 @@ bool sendAnswer(int socket, int pixels, const DecoderAnswer &answer)
         WireReply refused = answer.reply;
         refused.width = refused.height = 0;
         refused.error = int(SheetError::TooLarge);
-        setDetail(refused, QStringLiteral("no room for the picture"));
+        refused.detailBytes = putText(QStringLiteral("no room for the picture"), refused.detail,
+                                      sizeof refused.detail);
         return sendMessage(socket, &refused, sizeof refused);
     }
     return sendMessage(socket, &answer.reply, sizeof answer.reply);
+}
+
+void serveRequests(int socket, int pixels)
+{
+    for (;;) {
+        WireRequest request;
+        FileDescriptor sheet;
+        if (!receiveMessage(socket, &request, sizeof request, &sheet))
+            return;
+        HelperAnswer answer;
+        try {
+            answer = answerRequest(std::move(sheet), request);
+        } catch (const std::bad_alloc &) {
+            answer = {};
+            answer.reply.id = request.id;
+            answer.reply.error = int(SheetError::TooLarge);
+        }
+        if (!sendAnswer(socket, pixels, answer) || lifetimeNearlySpent())
+            return;
+    }
 }
 
 } // namespace sheets

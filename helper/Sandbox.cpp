@@ -2,14 +2,17 @@
 
 #include "SheetLimits.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sched.h>
 #include <seccomp.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -29,7 +32,9 @@ namespace {
 constexpr rlim_t kLifetimeSeconds = 600;
 
 // What decoding needs, and nothing that reaches outside the process: reading and writing
-// descriptors it already holds, memory, threads for Qt's scaling, time, and its replies.
+// descriptors it already holds, memory that is never executable, threads for Qt's scaling,
+// time, and its replies. Calls with arguments that could reach out are allowed below, only
+// with the arguments that cannot.
 constexpr std::array kAllowed{
     SCMP_SYS(read),
     SCMP_SYS(readv),
@@ -42,16 +47,11 @@ constexpr std::array kAllowed{
     SCMP_SYS(pwrite64),
     SCMP_SYS(close),
     SCMP_SYS(dup),
-    SCMP_SYS(fcntl),
     SCMP_SYS(fstat),
     SCMP_SYS(newfstatat),
     SCMP_SYS(statx),
-    SCMP_SYS(ftruncate),
-    SCMP_SYS(memfd_create),
-    SCMP_SYS(mmap),
     SCMP_SYS(munmap),
     SCMP_SYS(mremap),
-    SCMP_SYS(mprotect),
     SCMP_SYS(madvise),
     SCMP_SYS(brk),
     SCMP_SYS(futex),
@@ -77,8 +77,6 @@ constexpr std::array kAllowed{
     SCMP_SYS(getrandom),
     SCMP_SYS(sendmsg),
     SCMP_SYS(recvmsg),
-    SCMP_SYS(timer_settime),
-    SCMP_SYS(timer_gettime),
     SCMP_SYS(exit),
     SCMP_SYS(exit_group),
     SCMP_SYS(membarrier),
@@ -89,9 +87,14 @@ constexpr std::array kAllowed{
     SCMP_SYS(ppoll),
 };
 
-bool limit(int resource, rlim_t value)
+// Sets both bounds of `resource` to `wanted`, or to the inherited hard bound where that is lower.
+bool limit(int resource, rlim_t wanted)
 {
-    const rlimit bound{value, value};
+    rlimit bound{};
+    if (::getrlimit(resource, &bound) != 0)
+        return false;
+    const rlim_t value = std::min(wanted, bound.rlim_max);
+    bound = {value, value};
     return ::setrlimit(resource, &bound) == 0;
 }
 
@@ -134,6 +137,18 @@ QString filter()
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 2,
                                  argument(0, SCMP_CMP_EQ, 0), argument(2, SCMP_CMP_EQ, 0));
     failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(rt_sigaction), 0);
+    // Memory is never made executable after start-up: every plugin is loaded by then.
+    for (int call : {SCMP_SYS(mmap), SCMP_SYS(mprotect)})
+        failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, call, 1,
+                                     argument(2, SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
+    // Descriptor flags, never an owner, a signal or a lease: those make the kernel signal
+    // another process when a descriptor becomes ready.
+    for (int command : {F_GETFD, F_SETFD, F_GETFL, F_DUPFD_CLOEXEC})
+        failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1,
+                                     argument(1, SCMP_CMP_EQ, scmp_datum_t(command)));
+    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 2,
+                                 argument(1, SCMP_CMP_EQ, F_SETFL),
+                                 argument(2, SCMP_CMP_MASKED_EQ, O_ASYNC, 0));
     if (failed == 0)
         failed = ::seccomp_load(context);
     ::seccomp_release(context);
@@ -156,40 +171,6 @@ QString lockDown(long long memoryBytes)
     Q_UNUSED(memoryBytes);
 #endif
     return filter();
-}
-
-ProcessorBudget::ProcessorBudget()
-{
-    sigevent event{};
-    event.sigev_notify = SIGEV_SIGNAL;
-    event.sigev_signo = SIGXCPU;
-    m_valid = ::timer_create(CLOCK_PROCESS_CPUTIME_ID, &event, &m_timer) == 0;
-}
-
-ProcessorBudget::~ProcessorBudget()
-{
-    if (m_valid)
-        ::timer_delete(m_timer);
-}
-
-void ProcessorBudget::arm()
-{
-    const itimerspec second{{0, 0}, {kHelperSecondsPerSheet, 0}};
-    ::timer_settime(m_timer, 0, &second, nullptr);
-}
-
-void ProcessorBudget::disarm()
-{
-    const itimerspec off{};
-    ::timer_settime(m_timer, 0, &off, nullptr);
-}
-
-bool ProcessorBudget::nearlySpent()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const long long spent = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec;
-    return spent + 5 >= (long long)kLifetimeSeconds;
 }
 
 } // namespace sheets

@@ -27,7 +27,8 @@ public:
     // LoadPicture of a sheet by its bare name, for the entry chosen in `list`, and on success
     // the picture shown in Image1 in place of the previous one. Returns the run-time error
     // raised, kErrFileNotFound for a name that finds no file; on any error Image1 keeps what it
-    // showed.
+    // showed. kErrDeferred says the picture is still being read: the runtime then shows it, or
+    // reports its error as reportSheetError() does, when it comes.
     virtual RuntimeError loadPicture(int list, std::string_view sheet) = 0;
     // Modal message box with one OK button and no icon; with no title the application title is
     // shown. Returns when closed.

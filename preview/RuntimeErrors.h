@@ -9,6 +9,8 @@ namespace preview {
 using ErrorNumber = std::int32_t;
 
 inline constexpr ErrorNumber kNoError = 0;
+// Not an error: the picture is still being read, and its report is made when it comes.
+inline constexpr ErrorNumber kErrDeferred = -1;
 inline constexpr ErrorNumber kErrOutOfMemory = 7;
 inline constexpr ErrorNumber kErrInternal = 51;
 inline constexpr ErrorNumber kErrFileNotFound = 53;

@@ -39,6 +39,8 @@ void runSelection(Runtime &runtime, int category)
 
 void reportSheetError(Runtime &runtime, const RuntimeError &error)
 {
+    if (error.number == kErrDeferred)
+        return; // reported when the picture comes
     // A file that exists but cannot be shown is reported too: keeping the previous picture
     // silently would pass it off as the new entry's. The reason says what to mend.
     if (error.number == kErrFileNotFound)

@@ -48,24 +48,34 @@ std::vector<Found> filesOf(const std::string &path)
     return {{path, path.substr(path.rfind('/') + 1)}};
 }
 
-// Opens and checks one file that is named like a sheet.
-void examine(ImportCandidate &candidate, const SheetStore &store, QSize box)
+// Opens one file that is named like a sheet and sends it to be decoded for the box; none when
+// it is refused before that.
+std::shared_ptr<DecodeTicket> examine(ImportCandidate &candidate, const SheetLoader &loader,
+                                      QSize box)
 {
     candidate.file.reset(
         ::open(candidate.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat st {};
-    SheetCheck check;
     if (!candidate.file.isOpen())
-        check.error = errno == EACCES || errno == EPERM ? SheetError::NoPermission
-                      : errno == ENOENT                 ? SheetError::Missing
-                                                        : SheetError::NotAFile;
+        candidate.refusal = errno == EACCES || errno == EPERM ? SheetError::NoPermission
+                            : errno == ENOENT                 ? SheetError::Missing
+                                                              : SheetError::NotAFile;
     else if (::fstat(candidate.file.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        check.error = SheetError::NotAFile;
-    else
-        check = checkSheet(candidate.file.get(), box);
-    if (check.error != SheetError::None) {
-        candidate.refusal = check.error;
-        candidate.detail = check.detail;
+        candidate.refusal = SheetError::NotAFile;
+    if (!candidate.isAccepted()) {
+        candidate.file.reset();
+        return nullptr;
+    }
+    return loader.request(FileDescriptor(::dup(candidate.file.get())),
+                          DecodeRequest::box(box, Requester::Import));
+}
+
+// What the decoder made of it: refused with its reason, or compared with the sheet there now.
+void judge(ImportCandidate &candidate, const DecodeResult &decoded, const SheetStore &store)
+{
+    if (!decoded.isShown()) {
+        candidate.refusal = decoded.error;
+        candidate.detail = decoded.detail;
         candidate.file.reset();
         return;
     }
@@ -144,7 +154,8 @@ int ImportPlan::conflicts() const
 }
 
 ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
-                      const SheetStore &store, QSize box, const ImportProgress &progress)
+                      const SheetStore &store, const SheetLoader &loader, QSize box,
+                      const ImportProgress &progress)
 {
     ImportPlan plan;
     std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
@@ -164,9 +175,19 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
             plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
         }
     }
+    // Every file goes to the decoders at once, so that each helper takes its share.
+    std::vector<PendingDecode> checks;
+    for (ImportCandidate &candidate : plan.candidates)
+        checks.emplace_back(examine(candidate, loader, box));
     const int total = int(plan.candidates.size());
     for (int i = 0; i < total && !progress.isCancelled(); ++i) {
-        examine(plan.candidates[std::size_t(i)], store, box);
+        ImportCandidate &candidate = plan.candidates[std::size_t(i)];
+        PendingDecode &check = checks[std::size_t(i)];
+        // A cancel ends the wait for a slow file too.
+        while (check && !check->waitFor(std::chrono::milliseconds(50)) && !progress.isCancelled()) {
+        }
+        if (check && !progress.isCancelled())
+            judge(candidate, check->take(), store);
         progress(i + 1, total);
     }
     return plan;

@@ -2,6 +2,7 @@
 
 #include "FileDescriptor.h"
 #include "SheetError.h"
+#include "SheetLoader.h"
 #include "SheetNames.h"
 #include "SheetStore.h"
 
@@ -69,11 +70,12 @@ struct ImportResult {
 };
 
 // Looks through `paths` (files, and folders whose own files are taken) for files named like a
-// sheet, in any case, and checks each as a choice would show it at `box`, from its headers.
-// Where several files give one sheet, the first path's wins, and within a folder an exact
-// spelling, then byte order.
+// sheet, in any case, and has `loader` decode each as a choice would show it at `box`: only a
+// file that decodes is taken. Where several files give one sheet, the first path's wins, and
+// within a folder an exact spelling, then byte order.
 ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
-                      const SheetStore &store, QSize box, const ImportProgress &progress = {});
+                      const SheetStore &store, const SheetLoader &loader, QSize box,
+                      const ImportProgress &progress = {});
 
 // Writes every sheet of the plan that passed its check into the store. Sheets that differ from
 // the ones already there replace them when `replace` is set and are kept otherwise. A cancelled

@@ -1,67 +1,39 @@
 #include "SheetLoader.h"
 
+#include "SheetDecode.h"
 #include "SheetFile.h"
-#include "SheetLimits.h"
 #include "SheetProbe.h"
 
 #include <unistd.h>
 
 namespace sheets {
 
-SheetLoader::SheetLoader(SheetLocator locator, std::shared_ptr<DecoderPool> decoders,
-                         DecoderLane lane)
+SheetLoader::SheetLoader(SheetLocator locator, std::shared_ptr<DecodeService> service)
     : m_locator(std::move(locator))
-    , m_decoders(std::move(decoders))
-    , m_lane(lane)
+    , m_service(std::move(service))
 {}
 
-SheetLoader SheetLoader::onLane(DecoderLane lane) const
-{
-    return SheetLoader(m_locator, m_decoders, lane);
-}
-
-DecodedSheet SheetLoader::read(std::string_view name, const SheetRequest &request,
-                               bool decode) const
+std::shared_ptr<DecodeTicket> SheetLoader::request(std::string_view name,
+                                                   const DecodeRequest &request) const
 {
     OpenedSheet opened = m_locator.open(name);
-    if (!opened.file.isOpen())
-        return {{}, opened.error, {}, opened.path, {}};
-    SheetFile file(std::move(opened.file));
-    if (m_decoders) {
-        const SheetCheck early = SheetProbe::ownChecks(file);
-        if (early.error != SheetError::None)
-            return {{}, early.error, early.detail, opened.path, {}};
-        std::optional<HelperResult> helped = m_decoders->decode(
-            m_lane, file.descriptor(), toWire(request, decode ? WireKind::Decode : WireKind::Look));
-        if (helped)
-            return {std::move(helped->image), helped->error, helped->detail, opened.path,
-                    helped->fullSize};
+    if (!opened.file.isOpen()) {
+        DecodeResult missing;
+        missing.error = opened.error;
+        return DecodeTicket::finished(std::move(missing), opened.path);
     }
-    DecodedSheet result = readSheet(file, request, decode);
-    result.path = opened.path;
-    return result;
+    return this->request(std::move(opened.file), request, opened.path);
 }
 
-DecodedSheet SheetLoader::load(std::string_view name, const SheetRequest &request) const
+std::shared_ptr<DecodeTicket>
+SheetLoader::request(FileDescriptor file, const DecodeRequest &request, std::string path) const
 {
-    return read(name, request, true);
-}
-
-DecodedSheet SheetLoader::look(std::string_view name) const
-{
-    // The smallest picture asked for: the limits that depend on the size never stand in the way.
-    return read(name, SheetRequest::stretchedTo(QSize(1, 1)), false);
-}
-
-std::optional<QByteArray> SheetLoader::fileBytes(std::string_view name, qint64 limit) const
-{
-    OpenedSheet opened = m_locator.open(name);
-    if (!opened.file.isOpen())
-        return std::nullopt;
-    const SheetFile file(std::move(opened.file));
-    if (file.size() > limit)
-        return std::nullopt;
-    return file.head(file.size());
+    SheetFile sheet{FileDescriptor(::dup(file.get()))};
+    if (DecodeResult early = SheetProbe::earlyRefusal(sheet); !early.isShown())
+        return DecodeTicket::finished(std::move(early), std::move(path));
+    if (m_service)
+        return m_service->submit(std::move(file), request, std::move(path));
+    return DecodeTicket::finished(decodeSheet(sheet, request), std::move(path));
 }
 
 } // namespace sheets

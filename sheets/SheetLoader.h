@@ -1,50 +1,50 @@
 #pragma once
 
-#include "DecoderPool.h"
-#include "SheetDecode.h"
-#include "SheetError.h"
+#include "DecodeRequest.h"
+#include "DecodeResult.h"
+#include "DecodeService.h"
+#include "DecodeTicket.h"
 #include "SheetLocator.h"
-#include "SheetProbe.h"
-#include "SheetRequest.h"
-
-#include <QImage>
-#include <QSize>
-#include <QString>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace sheets {
 
-// Opens a sheet by bare name and decodes it straight to the requested pixels. Every call reads
-// the file again; nothing is cached. A file whose decoding would take more memory or time than
-// the limits allow is refused before decoding starts. Given decoding helpers, the window opens
-// the file and the helper reads it; without them, or where they cannot run, it is read here.
-// It keeps no state of its own, so the gallery's threads call it at once.
+// Finds sheets by bare name, opens them, and has them decoded by the decode service. Every
+// request reads the file again; nothing is cached. Before a file goes to a helper its size and
+// first bytes are looked at, so that a file too large for its format is refused at once. Without
+// a service (tools that decode their own pictures), files are decoded here, at once. It keeps no
+// state of its own, so any thread may use it.
 class SheetLoader {
 public:
     explicit SheetLoader(SheetLocator locator = SheetLocator(),
-                         std::shared_ptr<DecoderPool> decoders = nullptr,
-                         DecoderLane lane = DecoderLane::Window);
+                         std::shared_ptr<DecodeService> service = nullptr);
 
-    // The same loader, asking the helpers of `lane`.
-    SheetLoader onLane(DecoderLane lane) const;
-    DecoderPool *decoders() const { return m_decoders.get(); }
+    DecodeService *service() const { return m_service.get(); }
+    OpenedSheet open(std::string_view name) const { return m_locator.open(name); }
 
-    DecodedSheet load(std::string_view name, const SheetRequest &request) const;
-    // Finds the sheet and reads its headers: everything but the picture.
-    DecodedSheet look(std::string_view name) const;
-    // The sheet file's own bytes, when it is found and holds no more than `limit` of them.
-    std::optional<QByteArray> fileBytes(std::string_view name, qint64 limit) const;
+    // The sheet `name` on its way to a decoder; done at once when it is missing or refused.
+    std::shared_ptr<DecodeTicket> request(std::string_view name,
+                                          const DecodeRequest &request) const;
+    // The file open as `file`, whose path, as bytes, is `path`.
+    std::shared_ptr<DecodeTicket> request(FileDescriptor file, const DecodeRequest &request,
+                                          std::string path = {}) const;
+
+    // The same, waiting for the answer: for threads that may wait.
+    DecodeResult load(std::string_view name, const DecodeRequest &request) const
+    {
+        return this->request(name, request)->wait();
+    }
+    DecodeResult load(FileDescriptor file, const DecodeRequest &request) const
+    {
+        return this->request(std::move(file), request)->wait();
+    }
 
 private:
-    DecodedSheet read(std::string_view name, const SheetRequest &request, bool decode) const;
-
     SheetLocator m_locator;
-    std::shared_ptr<DecoderPool> m_decoders;
-    DecoderLane m_lane;
+    std::shared_ptr<DecodeService> m_service;
 };
 
 } // namespace sheets

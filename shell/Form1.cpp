@@ -104,7 +104,7 @@ QWidget *createControl(const ControlDescription &c, QWidget *parent)
 } // namespace
 
 Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
-             std::shared_ptr<sheets::DecoderPool> decoders, QWidget *parent)
+             std::shared_ptr<sheets::DecodeService> decoders, QWidget *parent)
     : QWidget(parent)
     , m_places(std::move(places))
     , m_names(catalogue::kSheets)
@@ -131,8 +131,8 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
     connectHandlers();
     m_runtime = new WindowRuntime(m_lists, m_image, m_loader, *m_dialogs);
     m_actions = new SheetActions(m_image, m_loader, *m_runtime);
-    m_imports =
-        new ImportActions(m_image, sheets::SheetStore(m_places.userFolder), m_names, *m_dialogs);
+    m_imports = new ImportActions(m_image, sheets::SheetStore(m_places.userFolder), m_names,
+                                  m_loader, *m_dialogs);
     connect(m_runtime, &WindowRuntime::sheetLoaded, m_imports, &ImportActions::follow);
     connect(m_imports, &ImportActions::sheetsChanged, this, &Form1::sheetsChanged);
     setAcceptDrops(true);
@@ -241,7 +241,7 @@ void Form1::showFind()
 void Form1::showGallery()
 {
     if (m_gallery == nullptr) {
-        m_gallery = std::make_unique<Gallery>(m_loader.onLane(sheets::DecoderLane::Gallery));
+        m_gallery = std::make_unique<Gallery>(m_loader);
         connect(m_gallery.get(), &Gallery::entryChosen, this, &Form1::chooseEntry);
         connect(m_gallery.get(), &Gallery::addSheetsRequested, m_imports,
                 &ImportActions::addSheets);
@@ -272,18 +272,27 @@ void Form1::sheetsChanged(const QStringList &sheets, bool picked)
     const std::optional<ImportActions::Chosen> &chosen = m_imports->chosen();
     if (!chosen || !sheets.contains(qs(chosen->sheet)))
         return;
-    const preview::RuntimeError error = m_runtime->loadPicture(chosen->list, chosen->sheet);
-    if (error.number != preview::kNoError) {
-        preview::reportSheetError(*m_runtime, error);
-        return;
-    }
-    const QString written = QFile::decodeName((m_places.userFolder + '/' + chosen->sheet).c_str());
-    if (picked && m_image->filePath() != written)
-        m_dialogs->message(this,
-                           tr("The picture is kept as %1, but %2 is found first, so that one "
-                              "still shows.")
-                               .arg(written, m_image->filePath()),
-                           qs(kApplicationTitle));
+    const auto shown = [this, picked, sheet = chosen->sheet](const preview::RuntimeError &error) {
+        if (error.number != preview::kNoError) {
+            preview::reportSheetError(*m_runtime, error);
+            return;
+        }
+        const QString written = QFile::decodeName((m_places.userFolder + '/' + sheet).c_str());
+        if (picked && m_image->filePath() != written)
+            m_dialogs->message(this,
+                               tr("The picture is kept as %1, but %2 is found first, so that one "
+                                  "still shows.")
+                                   .arg(written, m_image->filePath()),
+                               qs(kApplicationTitle));
+    };
+    if (const auto error = m_runtime->load(chosen->list, chosen->sheet, shown))
+        shown(*error);
+}
+
+void Form1::setPatience(std::chrono::milliseconds patience)
+{
+    m_runtime->setPatience(patience);
+    m_imports->setPatience(patience);
 }
 
 CatalogueList *Form1::list(int number) const
@@ -419,8 +428,8 @@ void Form1::showEvent(QShowEvent *event)
     // Looked at once the window is up, not while it starts; the decoding helper starts then
     // too, so that it is ready by the first choice.
     QTimer::singleShot(0, this, &Form1::updateSheetHint);
-    if (sheets::DecoderPool *decoders = m_loader.decoders(); decoders != nullptr && !m_shownOnce)
-        QTimer::singleShot(0, this, [decoders] { decoders->start(); });
+    if (sheets::DecodeService *decoders = m_loader.service(); decoders != nullptr && !m_shownOnce)
+        QTimer::singleShot(0, this, [decoders] { decoders->warmUp(sheets::Requester::Window); });
     m_shownOnce = true;
     // Decoded at the first showing, not while building the window. The larger sizes keep docks
     // and dense screens sharp.

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <memory>
 
 namespace shell {
@@ -24,13 +25,13 @@ class SheetActions;
 
 // The main window: seven labelled lists, the picture box and two buttons on the artwork.
 // Sheets are looked for in `places` and decoded by the helpers of `decoders` (here, in the
-// window's process, when there are none); what the window asks or tells goes through `dialogs`
-// (Qt's own when none are given).
+// window's process, for tools and tests that give none); what the window asks or tells goes through
+// `dialogs` (Qt's own when none are given).
 class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(sheets::SheetPlaces places = {}, std::unique_ptr<Dialogs> dialogs = nullptr,
-                   std::shared_ptr<sheets::DecoderPool> decoders = nullptr,
+                   std::shared_ptr<sheets::DecodeService> decoders = nullptr,
                    QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -61,6 +62,10 @@ public:
     // Opens the gallery of all entries (Ctrl+G).
     void showGallery();
     Gallery *gallery() const { return m_gallery.get(); }
+
+    // How long a choice, a copy or a picture being added waits for its decoder before the window
+    // goes on and finishes it when the answer comes.
+    void setPatience(std::chrono::milliseconds patience);
 
     // Looks again whether any real sheet folder holds a sheet, and while none does, says in
     // Image1 and the gallery where sheets go and how to add them.

@@ -16,6 +16,10 @@
 #include <QMimeDatabase>
 #include <QShortcut>
 #include <QUrl>
+#include <QtConcurrent>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shell {
 
@@ -23,6 +27,34 @@ namespace {
 
 // More than this is not put on the clipboard as a file: the largest JPEG the limits let show.
 constexpr qint64 kMaxCopiedBytes = sheets::kMaxJpegBytes;
+
+// The bytes of the file open as `file`, when it holds no more than `limit` of them.
+std::optional<QByteArray> fileBytes(const sheets::FileDescriptor &file, qint64 limit)
+{
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0 || st.st_size > limit)
+        return std::nullopt;
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n =
+            ::pread(file.get(), bytes.data() + got, std::size_t(bytes.size() - got), off_t(got));
+        if (n <= 0)
+            return std::nullopt;
+        got += n;
+    }
+    return bytes;
+}
+
+// The clipboard type of a sheet whose content is `format`, as the decoder named it.
+QString mimeTypeOf(const QByteArray &format)
+{
+    if (format.isEmpty())
+        return {};
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(
+        QStringLiteral("sheet.") + QString::fromLatin1(format), QMimeDatabase::MatchExtension);
+    return type.isDefault() ? QString() : type.name();
+}
 
 } // namespace
 
@@ -62,6 +94,10 @@ SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRu
             action->setEnabled(!m_box->picture().isNull());
     });
     connect(&runtime, &WindowRuntime::sheetLoaded, this, &SheetActions::follow);
+    connect(&m_copying, &QFutureWatcher<Copied>::finished, this, [this] {
+        if (!m_copying.isCanceled())
+            copied(m_copying.result());
+    });
 }
 
 SheetActions::~SheetActions() = default;
@@ -97,7 +133,7 @@ void SheetActions::view()
     if (m_box->picture().isNull())
         return;
     if (m_viewer == nullptr)
-        m_viewer = std::make_unique<SheetViewer>(m_loader.onLane(sheets::DecoderLane::Viewer));
+        m_viewer = std::make_unique<SheetViewer>(m_loader);
     // Titled before it is shown: a desktop takes the first title it sees.
     m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry,
                         m_box->filePathBytes().toStdString(), m_box->fullSize(),
@@ -108,25 +144,41 @@ void SheetActions::view()
 }
 
 // The sheet file's own bytes, under their type, for programs that take the file as it is; and
-// the picture at its own size, when that is within the limits, for those that take pixels.
+// the picture at its own size, when that is within the limits, for those that take pixels. Both
+// are read off the window's thread, the picture by its decoder.
 void SheetActions::copyPicture()
 {
     const std::string sheet = m_box->sheetName().toStdString();
-    const sheets::DecodedSheet copy = m_loader.load(sheet, sheets::SheetRequest::ownSize());
-    const std::optional<QByteArray> bytes =
-        copy.error == sheets::SheetError::None || copy.error == sheets::SheetError::TooLarge
-            ? m_loader.fileBytes(sheet, kMaxCopiedBytes)
-            : std::nullopt;
-    if (copy.image.isNull() && !bytes) {
-        const SheetReason &reason = reasonFor(copy.error);
+    m_copying.setFuture(QtConcurrent::run([loader = m_loader, sheet] {
+        Copied copy;
+        sheets::OpenedSheet opened = loader.open(sheet);
+        if (!opened.file.isOpen()) {
+            copy.picture.error = opened.error;
+            return copy;
+        }
+        copy.bytes = fileBytes(opened.file, kMaxCopiedBytes);
+        copy.picture = loader.load(std::move(opened.file), sheets::DecodeRequest::ownSize());
+        return copy;
+    }));
+}
+
+void SheetActions::copied(const Copied &copy)
+{
+    const sheets::DecodeResult &picture = copy.picture;
+    const QString type = picture.isShown() || picture.error == sheets::SheetError::TooLarge
+                             ? mimeTypeOf(picture.format)
+                             : QString();
+    const bool withBytes = copy.bytes.has_value() && !type.isEmpty();
+    if (picture.image.isNull() && !withBytes) {
+        const SheetReason &reason = reasonFor(picture.error);
         preview::reportSheetError(m_runtime, {reason.number, std::string(reason.text)});
         return;
     }
     auto *data = new QMimeData;
-    if (bytes)
-        data->setData(QMimeDatabase().mimeTypeForData(*bytes).name(), *bytes);
-    if (!copy.image.isNull())
-        data->setImageData(copy.image);
+    if (withBytes)
+        data->setData(type, *copy.bytes);
+    if (!picture.image.isNull())
+        data->setImageData(picture.image);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -2,9 +2,11 @@
 
 #include "SheetLoader.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 
@@ -32,11 +34,19 @@ public:
     QAction *openFolderAction() const { return m_openFolder; }
 
     void view();
+    // Puts the sheet on the clipboard once its decoder has read it; the window goes on meanwhile.
     void copyPicture();
     void openFolder();
 
+    // What Copy Picture found: the picture at its own size and the file's own bytes.
+    struct Copied {
+        sheets::DecodeResult picture;
+        std::optional<QByteArray> bytes;
+    };
+
 private:
     void follow(const SheetOutcome &outcome);
+    void copied(const Copied &copy);
 
     PictureBox *m_box;
     sheets::SheetLoader m_loader;
@@ -47,6 +57,7 @@ private:
     QAction *m_openFolder;
     std::unique_ptr<SheetViewer> m_viewer; // a window of its own, not a child of the main one
     QString m_entry;                       // the entry whose sheet Image1 shows
+    QFutureWatcher<Copied> m_copying;      // the copy on its way; a newer one takes its place
 };
 
 } // namespace shell

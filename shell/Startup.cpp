@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Form1.h"
 #include "QtText.h"
+#include "SheetDecode.h"
 #include "SheetFolders.h"
 
 #include <QApplication>
@@ -104,9 +105,7 @@ int runApplication(int argc, char *argv[])
     // No display name: Qt would append it to the window title.
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
-    Form1 form(
-        sheets::sheetPlaces(parsed.commandLine->sheetsFolder), nullptr,
-        std::make_shared<sheets::DecoderPool>(decoderProgram(), QThread::idealThreadCount()));
+    Form1 form(sheets::sheetPlaces(parsed.commandLine->sheetsFolder), nullptr, decodeService());
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();
@@ -114,6 +113,14 @@ int runApplication(int argc, char *argv[])
     }
     form.show();
     return app.exec();
+}
+
+std::shared_ptr<sheets::DecodeService> decodeService()
+{
+    sheets::DecodeServiceOptions options;
+    options.helper.program = decoderProgram();
+    options.backgroundHelpers = QThread::idealThreadCount();
+    return std::make_shared<sheets::DecodeService>(std::move(options));
 }
 
 std::string decoderProgram()

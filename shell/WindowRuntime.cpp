@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "PictureBox.h"
 #include "QtText.h"
+#include "Selection.h"
 #include "SheetFolders.h"
 #include "SheetReasons.h"
 
@@ -49,12 +50,37 @@ int WindowRuntime::listIndex(int number) const
 
 preview::RuntimeError WindowRuntime::loadPicture(int list, std::string_view sheet)
 {
+    const std::optional<preview::RuntimeError> error =
+        load(list, sheet, [this](const preview::RuntimeError &later) {
+            preview::reportSheetError(*this, later);
+        });
+    return error.value_or(preview::RuntimeError{preview::kErrDeferred, {}});
+}
+
+std::optional<preview::RuntimeError> WindowRuntime::load(int list, std::string_view sheet,
+                                                         Later later)
+{
+    m_pending.reset(); // the newest choice wins
     const qreal dpr = m_image->devicePixelRatioF();
     const QSize deviceSize(qRound(m_image->width() * dpr), qRound(m_image->height() * dpr));
-    sheets::DecodedSheet decoded =
-        m_loader.load(sheet, sheets::SheetRequest::stretchedTo(deviceSize));
-    SheetOutcome outcome{list,          listIndex(list), std::string(sheet),
-                         decoded.error, std::string(),   decoded.fullSize};
+    const SheetOutcome asked{list, listIndex(list), std::string(sheet), {}, {}, {}};
+    sheets::PendingDecode ticket(m_loader.request(sheet, sheets::DecodeRequest::box(deviceSize)));
+    if (ticket->waitFor(m_patience))
+        return finish(asked, ticket->take(), dpr);
+    ticket->then(this, [this, asked, dpr, later = std::move(later)](sheets::DecodeResult decoded) {
+        m_pending = {};
+        later(finish(asked, std::move(decoded), dpr));
+    });
+    m_pending = std::move(ticket);
+    return std::nullopt;
+}
+
+preview::RuntimeError WindowRuntime::finish(const SheetOutcome &asked, sheets::DecodeResult decoded,
+                                            qreal dpr)
+{
+    SheetOutcome outcome = asked;
+    outcome.error = decoded.error;
+    outcome.fullSize = decoded.fullSize;
     if (!decoded.path.empty())
         outcome.path = sheets::absolutePath(decoded.path);
     // Converted once, here, to what the screen paints fastest.
@@ -63,10 +89,10 @@ preview::RuntimeError WindowRuntime::loadPicture(int list, std::string_view shee
         outcome.error = sheets::SheetError::TooLarge;
     if (outcome.isShown()) {
         pixmap.setDevicePixelRatio(dpr);
-        m_image->setPicture(pixmap, qs(sheet), QByteArray::fromStdString(outcome.path),
+        m_image->setPicture(pixmap, qs(outcome.sheet), QByteArray::fromStdString(outcome.path),
                             outcome.fullSize);
     } else {
-        qWarning("%s: %s", outcome.path.empty() ? std::string(sheet).c_str() : outcome.path.c_str(),
+        qWarning("%s: %s", outcome.path.empty() ? outcome.sheet.c_str() : outcome.path.c_str(),
                  qPrintable(reasonText(outcome.error, decoded.detail)));
     }
     emit sheetLoaded(outcome);

@@ -9,9 +9,16 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace shell {
+
+// How long the window waits for a decoder before it goes on answering the user: well within a
+// blink, and long enough for the sheets it usually shows.
+inline constexpr std::chrono::milliseconds kPatience{50};
 
 class CatalogueList;
 class Dialogs;
@@ -34,12 +41,27 @@ struct SheetOutcome {
 // Sheets are decoded straight to Image1's device pixels; why one could not be had becomes a
 // run-time error with the reason's words. Every load is announced, shown or refused, to whatever
 // follows the choices.
+//
+// The window never waits long for a decoder: a sheet answered within the patience is shown (or
+// refused) before the load returns, exactly as the procedure expects; a slower one is finished
+// when its answer comes, with the same picture or message the procedure would have given, and
+// the procedure is told the load is deferred. The newest load wins: an older one still on its
+// way is dropped.
 class WindowRuntime final : public QObject, public preview::Runtime {
     Q_OBJECT
 public:
     using Lists = std::array<CatalogueList *, catalogue::kCategoryCount>;
 
     WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader loader, Dialogs &dialogs);
+
+    // What becomes of a load that finishes later: its error, as loadPicture() would have returned.
+    using Later = std::function<void(const preview::RuntimeError &)>;
+
+    void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
+    // Loads the sheet for the entry chosen in `list`: the error at once, or none when the answer
+    // comes later, and then `later` has it.
+    std::optional<preview::RuntimeError> load(int list, std::string_view sheet, Later later);
+    bool isLoading() const { return bool(m_pending); }
 
     void clearList(int list) override;
     int listIndex(int list) const override;
@@ -52,11 +74,15 @@ signals:
 
 private:
     CatalogueList *list(int number) const;
+    preview::RuntimeError finish(const SheetOutcome &asked, sheets::DecodeResult decoded,
+                                 qreal dpr);
 
     const Lists m_lists;
     PictureBox *m_image;
     const sheets::SheetLoader m_loader;
     Dialogs &m_dialogs;
+    std::chrono::milliseconds m_patience{kPatience};
+    sheets::PendingDecode m_pending; // the load still on its way
 };
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include "SheetFolders.h"
 #include "SheetImport.h"
 #include "SheetLoader.h"
+#include "SheetProbe.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -57,6 +58,17 @@ double endedHelpersSeconds()
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// The decode service as the program has it, with helpers of the given program and memory.
+std::shared_ptr<DecodeService> service(std::string program = PROPSCOPE_DECODER,
+                                       int memoryMiB = kHelperMemoryMiB)
+{
+    DecodeServiceOptions options;
+    options.helper.program = std::move(program);
+    options.helper.memoryMiB = memoryMiB;
+    options.backgroundHelpers = 2;
+    return std::make_shared<DecodeService>(std::move(options));
+}
+
 // Three sheet folders a, b and c under one temporary root.
 class SheetsTest : public ::testing::Test {
 protected:
@@ -91,7 +103,7 @@ protected:
     QString find(const std::string &name) const
     {
         const double start = processorSeconds();
-        const DecodedSheet s = loader().load(name, SheetRequest::stretchedTo(kBox));
+        const DecodeResult s = loader().load(name, DecodeRequest::box(kBox));
         EXPECT_LT(processorSeconds() - start, 1.0) << name;
         if (s.error != SheetError::None)
             return errorOf(s.error);
@@ -99,7 +111,7 @@ protected:
     }
 
     QTemporaryDir root;
-    std::shared_ptr<DecoderPool> decoders = std::make_shared<DecoderPool>(PROPSCOPE_DECODER, 2);
+    std::shared_ptr<DecodeService> decoders = service();
 };
 
 } // namespace
@@ -184,7 +196,7 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(writeBytes(path("a/s.qpk"), c.bytes));
         const double start = processorSeconds();
-        const DecodedSheet s = loader().load("s.qpk", SheetRequest::stretchedTo(c.size));
+        const DecodeResult s = loader().load("s.qpk", DecodeRequest::box(c.size));
         EXPECT_LT(processorSeconds() - start, 1.0);
         EXPECT_EQ(int(s.error), int(c.error)) << s.detail.toStdString();
         if (c.shows.isValid()) {
@@ -193,7 +205,7 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
             EXPECT_LT(qAbs(centre.red() - c.shows.red()) + qAbs(centre.blue() - c.shows.blue()), 16)
                 << centre.name().toStdString();
         }
-        EXPECT_FALSE(loader().load("good.qpk", SheetRequest::stretchedTo(kBox)).image.isNull());
+        EXPECT_FALSE(loader().load("good.qpk", DecodeRequest::box(kBox)).image.isNull());
     }
 }
 
@@ -247,10 +259,11 @@ TEST_F(SheetsTest, EachLimitHoldsWhereItIs)
         SCOPED_TRACE(std::string(what) + (i % 2 || i > 17 ? ", past it" : ", within it"));
         ASSERT_TRUE(writeBytes(path("a/s.qpk"), bytes));
         ASSERT_TRUE(size == 0 || ::truncate(QFile::encodeName(path("a/s.qpk")), size) == 0);
-        const FileDescriptor file(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY));
-        const SheetCheck check = checkSheet(file.get(), asked);
-        EXPECT_EQ(int(check.error), int(i % 2 || i > 17 ? SheetError::TooLarge : SheetError::None))
-            << check.detail.toStdString();
+        SheetFile file{FileDescriptor(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY))};
+        const SheetProbe check(file, DecodeRequest::box(asked));
+        EXPECT_EQ(int(check.error()),
+                  int(i % 2 || i > 17 ? SheetError::TooLarge : SheetError::None))
+            << check.detail().toStdString();
     }
 }
 
@@ -319,8 +332,8 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
                                    file.endsWith("=red")    ? encoded(Qt::red, "png")
                                    : file.endsWith("=blue") ? encoded(Qt::blue, "png")
                                                             : "text"));
-        ImportPlan plan =
-            planImport({path("a").toStdString()}, SheetNames(catalogue::kSheets), store, kBox);
+        ImportPlan plan = planImport({path("a").toStdString()}, SheetNames(catalogue::kSheets),
+                                     store, loader(), kBox);
         if (what.contains("gone"))
             QDir(path("a")).removeRecursively();
         std::atomic_bool cancelled = false;
@@ -358,7 +371,7 @@ TEST_F(SheetsTest, TurnedPictureShowsUpright)
                       "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
                       36));
     ASSERT_TRUE(writeBytes(path("a/s.qpk"), jpeg));
-    const DecodedSheet s = loader().load("s.qpk", SheetRequest::stretchedTo(kBox));
+    const DecodeResult s = loader().load("s.qpk", DecodeRequest::box(kBox));
     EXPECT_EQ(s.fullSize, QSize(40, 60));
     ASSERT_EQ(s.image.size(), kBox);
     EXPECT_GT(qRed(s.image.pixel(300, 60)), 200);
@@ -368,7 +381,7 @@ TEST_F(SheetsTest, TurnedPictureShowsUpright)
 TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
 {
     auto centre = [this] {
-        const QImage image = loader().load("ghost.qpk", SheetRequest::stretchedTo(kBox)).image;
+        const QImage image = loader().load("ghost.qpk", DecodeRequest::box(kBox)).image;
         return image.isNull() ? QColor() : image.pixelColor(10, 10);
     };
     ASSERT_TRUE(writeBytes(path("a/ghost.qpk"), encoded(Qt::red, "png")));
@@ -390,8 +403,7 @@ TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
     if (child == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
-        ::_exit(loader().load("spy.qpk", SheetRequest::stretchedTo(kBox)).error ==
-                        SheetError::NoPermission
+        ::_exit(loader().load("spy.qpk", DecodeRequest::box(kBox)).error == SheetError::NoPermission
                     ? 0
                     : 1);
     }
@@ -432,7 +444,7 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
     }
     // The window's memory and its helper's, which must not grow either.
     auto residentKiB = [this] {
-        std::vector<pid_t> helper = decoders->helpers(DecoderLane::Window);
+        std::vector<pid_t> helper = decoders->helpers(Requester::Window);
         std::array<long, 3> resident{0, 0, helper.empty() ? 0 : helper.front()};
         long size = 0;
         std::ifstream("/proc/self/statm") >> size >> resident[0];
@@ -444,8 +456,8 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
     int shown = 0, refused = 0, wrong = 0;
     std::array<long, 3> warm{};
     for (int i = 0; i < loads; ++i) {
-        const DecodedSheet s = loader().load(names[std::size_t(i * 37) % names.size()],
-                                             SheetRequest::stretchedTo(kBox));
+        const DecodeResult s =
+            loader().load(names[std::size_t(i * 37) % names.size()], DecodeRequest::box(kBox));
         (s.error == SheetError::None ? (s.image.size() == kBox ? shown : wrong)
                                      : (s.image.isNull() ? refused : wrong)) += 1;
         warm = i == loads / 4 ? residentKiB() : warm;
@@ -499,8 +511,8 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
     const QString image = "<image width='400' height='400' xlink:href='%1'/>";
     const QString circle = "<circle cx='200' cy='200' r='190' fill='none' stroke='red' "
                            "stroke-width='30' stroke-dasharray='0.5 0.5'/>";
-    const auto tight = std::make_shared<DecoderPool>(PROPSCOPE_DECODER, 1, 48);
-    enum How { Load, InTightMemory, Abort };
+    const auto tight = service(PROPSCOPE_DECODER, 48);
+    enum How { Load, InTightMemory };
     const std::tuple<const char *, QByteArray, How, SheetError, QColor> cases[] = {
         {"past the processor bound",
          svg.arg(circle.repeated(9998)).toUtf8(),
@@ -515,7 +527,6 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
          SheetError::None, Qt::blue},
         {"drawing a FIFO", svg.arg(image.arg(path("b/fifo"))).toUtf8(), Load, SheetError::None,
          Qt::blue},
-        {"a helper that crashes", encoded(Qt::red, "png"), Abort, SheetError::NotAPicture, {}},
     };
     ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
     for (const auto &[what, bytes, how, error, shows] : cases) {
@@ -526,32 +537,25 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
                                  : loader();
         const double start = processorSeconds();
         const double helpersStart = endedHelpersSeconds();
-        DecodedSheet s;
-        if (how == Abort) {
-            const FileDescriptor file(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY));
-            const WireRequest request = toWire(SheetRequest::stretchedTo(kBox), WireKind::Abort);
-            s.error = decoders->decode(DecoderLane::Window, file.get(), request)->error;
-        } else {
-            s = through.load("s.qpk", SheetRequest::stretchedTo(kBox));
-        }
+        const DecodeResult s = through.load("s.qpk", DecodeRequest::box(kBox));
         EXPECT_LT(processorSeconds() - start, 0.1);
         EXPECT_LT(endedHelpersSeconds() - helpersStart, 1.5); // its bound, not the wall guard
         EXPECT_EQ(int(s.error), int(error)) << s.detail.toStdString();
         if (shows.isValid()) {
             EXPECT_EQ(s.image.pixelColor(s.image.rect().center()), shows);
         }
-        const DecodedSheet next = through.load("good.qpk", SheetRequest::stretchedTo(kBox));
+        const DecodeResult next = through.load("good.qpk", DecodeRequest::box(kBox));
         EXPECT_EQ(next.image.pixelColor(0, 0), QColor(Qt::green));
     }
     // A helper outlives the thread that started it; one ended from outside while it waited
     // costs the next sheet nothing.
-    const SheetLoader viewer = loader().onLane(DecoderLane::Viewer);
-    std::thread([&] { viewer.load("good.qpk", SheetRequest::stretchedTo(kBox)); }).join();
-    const std::vector<pid_t> started = decoders->helpers(DecoderLane::Viewer);
+    const DecodeRequest viewer = DecodeRequest::box(kBox, Requester::Viewer);
+    std::thread([&] { loader().load("good.qpk", viewer); }).join();
+    const std::vector<pid_t> started = decoders->helpers(Requester::Viewer);
     for (bool killed : {false, true}) {
-        const DecodedSheet s = viewer.load("good.qpk", SheetRequest::stretchedTo(kBox));
+        const DecodeResult s = loader().load("good.qpk", viewer);
         EXPECT_EQ(s.image.pixelColor(0, 0), QColor(Qt::green)) << s.detail.toStdString();
-        EXPECT_EQ(decoders->helpers(DecoderLane::Viewer) == started, !killed);
+        EXPECT_EQ(decoders->helpers(Requester::Viewer) == started, !killed);
         ASSERT_EQ(started.size(), 1u);
         ::kill(started.front(), SIGKILL);
         ::usleep(100'000); // ended by the time the next sheet is asked for
@@ -563,14 +567,13 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
 TEST_F(SheetsTest, WithoutItsHelperDecodesHere)
 {
     ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
-    const SheetLoader missing(
-        SheetLocator({path("a").toStdString()}),
-        std::make_shared<DecoderPool>(path("no-such-helper").toStdString(), 1));
+    const SheetLoader missing(SheetLocator({path("a").toStdString()}),
+                              service(path("no-such-helper").toStdString()));
     const int saved = ::dup(2);
     const FileDescriptor said(::open(QFile::encodeName(path("said")), O_RDWR | O_CREAT, 0600));
     ::dup2(said.get(), 2);
-    const DecodedSheet first = missing.load("good.qpk", SheetRequest::stretchedTo(kBox));
-    const DecodedSheet second = missing.load("good.qpk", SheetRequest::stretchedTo(kBox));
+    const DecodeResult first = missing.load("good.qpk", DecodeRequest::box(kBox));
+    const DecodeResult second = missing.load("good.qpk", DecodeRequest::box(kBox));
     ::dup2(saved, 2);
     ::close(saved);
     EXPECT_EQ(first.image.pixelColor(0, 0), QColor(Qt::green));

@@ -1,6 +1,6 @@
 // GoogleTest entry for tests that need Qt, on the offscreen platform, with the font and the
 // decoding limit that the program sets at start.
-#include "SheetLoader.h"
+#include "SheetDecode.h"
 
 #ifdef PROPSCOPE_TEST_WIDGETS
 #include "Startup.h"

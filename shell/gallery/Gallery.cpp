@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThreadPool>
+
+#include <mutex>
 
 namespace shell {
 
@@ -56,7 +59,6 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     m_noMatch->hide();
     layout->addWidget(m_noMatch);
     layout->addWidget(m_view, 1);
-    m_decoders.setMaxThreadCount(QThread::idealThreadCount());
 
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_matches->setText(text);
@@ -71,13 +73,37 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     resize(QSize(900, 700).boundedTo(room));
 }
 
+// The requests of one opening. Filled on a thread of the pool, since finding 209 sheets in their
+// folders takes a moment, and cancelled from the window's; guarded by its mutex.
+struct Gallery::Opening {
+    std::mutex mutex;
+    std::vector<sheets::PendingDecode> requests;
+    bool cancelled = false;
+};
+
 Gallery::~Gallery()
 {
-    if (m_cancelled)
-        *m_cancelled = true;
-    // Decodes under way end now, not when they are done: the program ends with the window.
-    if (sheets::DecoderPool *decoders = m_loader.decoders())
-        decoders->stop(sheets::DecoderLane::Gallery);
+    stopLoading();
+}
+
+void Gallery::stopLoading()
+{
+    if (m_opening) {
+        const std::lock_guard lock(m_opening->mutex);
+        m_opening->cancelled = true;
+        m_opening->requests.clear(); // cancels them
+    }
+    m_opening.reset();
+    m_pending = 0;
+}
+
+void Gallery::closeEvent(QCloseEvent *event)
+{
+    // Closed: nothing more is decoded for it, and its helpers end.
+    stopLoading();
+    if (sheets::DecodeService *decoders = m_loader.service())
+        decoders->release(sheets::Requester::Gallery);
+    QWidget::closeEvent(event);
 }
 
 void Gallery::setHint(const QString &hint)
@@ -108,37 +134,36 @@ void Gallery::open()
     load();
 }
 
-// Each sheet once, on the decoders, those of the tiles in view first. Results from an opening
-// that was left are dropped.
+// Each sheet once, by the gallery's helpers, those of the tiles in view first. Answers to an
+// opening that was left are dropped.
 void Gallery::load()
 {
-    if (m_cancelled)
-        *m_cancelled = true;
-    m_cancelled = std::make_shared<std::atomic_bool>(false);
+    stopLoading();
     m_model->clearPictures();
     m_view->doItemsLayout();
     std::vector<int> visible;
     for (int row : m_view->visibleRows())
         visible.push_back(m_matches->mapToSource(m_matches->index(row, 0)).row());
+    const sheets::DecodeRequest request =
+        sheets::DecodeRequest::thumbnail(m_view->pictureSize() * devicePixelRatioF());
+    auto opening = std::make_shared<Opening>();
+    m_opening = opening;
     const std::vector<std::string> sheets = m_model->sheetsInOrder(visible);
-    const sheets::SheetRequest request =
-        sheets::SheetRequest::fittedInto(m_view->pictureSize() * devicePixelRatioF());
     m_pending = int(sheets.size());
-    for (const std::string &sheet : sheets) {
-        m_decoders.start([this, sheet, request, cancelled = m_cancelled] {
-            if (*cancelled)
+    QThreadPool::globalInstance()->start([this, opening, sheets, request, loader = m_loader] {
+        for (const std::string &sheet : sheets) {
+            sheets::PendingDecode decoding(loader.request(sheet, request));
+            const std::lock_guard lock(opening->mutex);
+            if (opening->cancelled)
                 return;
-            sheets::DecodedSheet decoded = m_loader.load(sheet, request);
-            QMetaObject::invokeMethod(
-                this, [this, sheet, cancelled, decoded = std::move(decoded)]() mutable {
-                    if (*cancelled)
-                        return;
-                    decoded.image.setDevicePixelRatio(devicePixelRatioF());
-                    m_model->setPicture(sheet, std::move(decoded.image), decoded.error);
-                    --m_pending;
-                });
-        });
-    }
+            decoding->then(this, [this, sheet](sheets::DecodeResult decoded) {
+                decoded.image.setDevicePixelRatio(devicePixelRatioF());
+                m_model->setPicture(sheet, std::move(decoded.image), decoded.error);
+                --m_pending;
+            });
+            opening->requests.push_back(std::move(decoding));
+        }
+    });
 }
 
 void Gallery::chooseCurrent()

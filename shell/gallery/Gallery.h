@@ -2,10 +2,8 @@
 
 #include "SheetLoader.h"
 
-#include <QThreadPool>
 #include <QWidget>
 
-#include <atomic>
 #include <memory>
 
 class QLabel;
@@ -19,9 +17,10 @@ class GalleryView;
 
 // The gallery window (Ctrl+G): a filter field over the tiles. A click on a tile, or Enter, is a
 // choice of that entry in its own list; the gallery stays open. Esc clears the filter, or closes
-// the window when there is none. Thumbnails are decoded on other threads, the visible ones
-// first, each sheet once per opening, and appear as they come; nothing is kept between
-// openings. A sheet that cannot be had says why in its tile.
+// the window when there is none. Thumbnails are decoded by the gallery's helpers, the visible
+// ones first, each sheet once per opening, and appear as they come; nothing is kept between
+// openings, and the helpers end when the gallery closes. A sheet that cannot be had says why in
+// its tile.
 class Gallery : public QWidget {
     Q_OBJECT
 public:
@@ -51,10 +50,13 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    struct Opening;
     void load();
+    void stopLoading();
     void chooseCurrent();
 
     sheets::SheetLoader m_loader;
@@ -65,8 +67,7 @@ private:
     QLabel *m_noMatch;
     GalleryView *m_view;
     int m_pending = 0;
-    std::shared_ptr<std::atomic_bool> m_cancelled; // of the opening being loaded
-    QThreadPool m_decoders;                        // last: waits for its threads first
+    std::shared_ptr<Opening> m_opening; // the sheets of this opening on their way
 };
 
 } // namespace shell

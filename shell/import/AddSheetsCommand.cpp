@@ -6,6 +6,7 @@
 #include "SheetFolders.h"
 #include "SheetImport.h"
 #include "SheetLoader.h"
+#include "Startup.h"
 #include "WindowDescription.h"
 
 #include <cstdio>
@@ -26,7 +27,10 @@ int addSheetsCommand(const CommandLine &commandLine)
     const sheets::SheetStore store(sheets::sheetPlaces(commandLine.sheetsFolder).userFolder);
     const sheets::SheetNames names(catalogue::kSheets);
     const QSize box(kPictureBox.pixelWidth(), kPictureBox.pixelHeight());
-    sheets::ImportPlan plan = sheets::planImport(commandLine.addSheetsFrom, names, store, box);
+    // Every file is decoded by the helpers, as a choice would show it, before it is taken.
+    const sheets::SheetLoader loader(sheets::SheetLocator(), decodeService());
+    sheets::ImportPlan plan =
+        sheets::planImport(commandLine.addSheetsFrom, names, store, loader, box);
     const int conflicts = plan.conflicts();
     const sheets::ImportResult result =
         sheets::runImport(std::move(plan), store, commandLine.replace);

@@ -7,7 +7,6 @@
 #include "PictureBox.h"
 #include "QtText.h"
 #include "SheetImporter.h"
-#include "SheetLoader.h"
 #include "SheetReasons.h"
 #include "WindowRuntime.h"
 
@@ -21,6 +20,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
+#include <QtConcurrent>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -59,17 +59,21 @@ QString entriesText(const std::string &sheet)
 } // namespace
 
 ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
-                             const sheets::SheetNames &names, Dialogs &dialogs)
+                             const sheets::SheetNames &names, sheets::SheetLoader loader,
+                             Dialogs &dialogs)
     : QObject(box)
     , m_box(box)
     , m_store(store)
     , m_names(names)
+    , m_loader(loader)
     , m_dialogs(dialogs)
     , m_importer(new SheetImporter(
-          std::move(store), names, [box] { return deviceSize(box); }, dialogs, box->window()))
+          std::move(store), names, std::move(loader), [box] { return deviceSize(box); }, dialogs,
+          box->window()))
     , m_addSheets(new QAction(tr("Add Sheets\u2026"), box))
     , m_paste(new QAction(tr("Paste Picture"), box))
     , m_usePicture(new QAction(tr("Use Picture for This Entry\u2026"), box))
+    , m_patience(kPatience)
 {
     // Keys for the whole window that no text field takes; Ctrl+V pastes a picture on Image1
     // only: in a list's text field it pastes text as ever.
@@ -90,6 +94,16 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     connect(box, &PictureBox::dropped, this, [this](const QMimeData *data) { drop(data, true); });
     connect(m_importer, &SheetImporter::sheetsAdded, this,
             [this](const QStringList &sheets) { emit sheetsChanged(sheets, false); });
+    connect(&m_encoding, &QFutureWatcher<Offered>::finished, this, [this] {
+        if (m_encoding.isCanceled())
+            return;
+        const Offered offered = m_encoding.result();
+        if (offered.source->isOpen())
+            confirmAndWrite(offered);
+        else
+            m_dialogs.message(m_box->window(), tr("The picture could not be taken."),
+                              qs(kApplicationTitle));
+    });
 }
 
 void ImportActions::follow(const SheetOutcome &outcome)
@@ -152,44 +166,68 @@ void ImportActions::usePicture(const QMimeData *data)
 
 void ImportActions::useFile(const QString &path)
 {
-    const sheets::FileDescriptor file(
+    auto file = std::make_shared<sheets::FileDescriptor>(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat st {};
-    if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (!file->isOpen() || ::fstat(file->get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         m_dialogs.message(m_box->window(), tr("%1 cannot be read as a picture.").arg(path),
                           qs(kApplicationTitle));
         return;
     }
-    confirmAndWrite(m_chosen->sheet, file.get(), path);
-}
-
-// Pixels from the clipboard or another program are kept as PNG.
-void ImportActions::useImage(const QImage &image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    const sheets::FileDescriptor memory(::memfd_create("picture", MFD_CLOEXEC));
-    if (image.isNull() || !QImageWriter(&buffer, "png").write(image) || !memory.isOpen() ||
-        ::write(memory.get(), png.constData(), std::size_t(png.size())) != png.size() ||
-        ::lseek(memory.get(), 0, SEEK_SET) != 0) {
-        m_dialogs.message(m_box->window(), tr("The picture could not be taken."),
-                          qs(kApplicationTitle));
+    // Only a file its decoder reads for the box can be a sheet; the window goes on meanwhile.
+    const Offered offered{m_chosen->sheet, file, path};
+    m_checking = sheets::PendingDecode(m_loader.request(
+        sheets::FileDescriptor(::dup(file->get())), sheets::DecodeRequest::box(deviceSize(m_box))));
+    if (m_checking->waitFor(m_patience)) {
+        const sheets::DecodeResult check = m_checking->take();
+        m_checking.reset();
+        checked(offered, check);
         return;
     }
-    confirmAndWrite(m_chosen->sheet, memory.get(), tr("The pasted picture"));
+    m_checking->then(this, [this, offered](const sheets::DecodeResult &check) {
+        m_checking = {};
+        checked(offered, check);
+    });
 }
 
-void ImportActions::confirmAndWrite(const std::string &sheet, int source, const QString &what)
+// Pixels from the clipboard or another program are kept as PNG, written off the window's
+// thread: a screenshot takes a while to pack.
+void ImportActions::useImage(const QImage &image)
+{
+    m_encoding.setFuture(QtConcurrent::run(
+        [image, offered = Offered{m_chosen->sheet, nullptr, tr("The pasted picture")}]() mutable {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            offered.source =
+                std::make_shared<sheets::FileDescriptor>(::memfd_create("picture", MFD_CLOEXEC));
+            const int memory = offered.source->get();
+            if (image.isNull() || !QImageWriter(&buffer, "png").write(image) || memory < 0 ||
+                ::write(memory, png.constData(), std::size_t(png.size())) != png.size() ||
+                ::lseek(memory, 0, SEEK_SET) != 0)
+                offered.source->reset();
+            return offered;
+        }));
+}
+
+void ImportActions::checked(const Offered &offered, const sheets::DecodeResult &check)
+{
+    if (!check.isShown()) {
+        m_dialogs.message(
+            m_box->window(),
+            tr("%1 cannot be a sheet: %2.").arg(offered.what, reasonText(check.error)),
+            qs(kApplicationTitle));
+        return;
+    }
+    confirmAndWrite(offered);
+}
+
+void ImportActions::confirmAndWrite(const Offered &offered)
 {
     QWidget *window = m_box->window();
     const QString title = qs(kApplicationTitle);
-    const sheets::SheetCheck check = sheets::checkSheet(source, deviceSize(m_box));
-    if (check.error != sheets::SheetError::None) {
-        m_dialogs.message(
-            window, tr("%1 cannot be a sheet: %2.").arg(what, reasonText(check.error)), title);
-        return;
-    }
+    const std::string &sheet = offered.sheet;
+    const int source = offered.source->get();
     const sheets::SheetStore::Existing existing = m_store.compare(sheet, source);
     if (existing == sheets::SheetStore::Existing::Same) {
         m_dialogs.message(window, tr("This picture is %1 already.").arg(qs(sheet)), title);

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "SheetLoader.h"
 #include "SheetNames.h"
 #include "SheetStore.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
 
+#include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,7 +32,7 @@ class ImportActions : public QObject {
     Q_OBJECT
 public:
     ImportActions(PictureBox *box, sheets::SheetStore store, const sheets::SheetNames &names,
-                  Dialogs &dialogs);
+                  sheets::SheetLoader loader, Dialogs &dialogs);
 
     // The entry chosen last, whose sheet a pasted or dropped picture becomes: its list and
     // sheet. Until a choice, the actions for it are off.
@@ -37,6 +41,8 @@ public:
         std::string sheet;
     };
     void follow(const SheetOutcome &outcome);
+    // How long a picture being checked by its decoder is waited for before the window goes on.
+    void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
     const std::optional<Chosen> &chosen() const { return m_chosen; }
 
     QAction *addSheetsAction() const { return m_addSheets; }
@@ -51,6 +57,13 @@ public:
     // Files dropped on the window, or files or a picture on Image1.
     void drop(const QMimeData *data, bool onPicture);
 
+    // A picture on its way to becoming the chosen entry's sheet: open, and what it is called.
+    struct Offered {
+        std::string sheet;
+        std::shared_ptr<sheets::FileDescriptor> source;
+        QString what;
+    };
+
 signals:
     // Sheets that were added or replaced; `picked` when it was the chosen entry's picture.
     void sheetsChanged(const QStringList &sheets, bool picked);
@@ -59,17 +72,22 @@ private:
     void usePicture(const QMimeData *data);
     void useFile(const QString &path);
     void useImage(const QImage &image);
-    void confirmAndWrite(const std::string &sheet, int source, const QString &what);
+    void checked(const Offered &offered, const sheets::DecodeResult &check);
+    void confirmAndWrite(const Offered &offered);
 
     PictureBox *m_box;
     const sheets::SheetStore m_store;
     const sheets::SheetNames &m_names;
+    const sheets::SheetLoader m_loader;
     Dialogs &m_dialogs;
     SheetImporter *m_importer;
     QAction *m_addSheets;
     QAction *m_paste;
     QAction *m_usePicture;
     std::optional<Chosen> m_chosen;
+    std::chrono::milliseconds m_patience;
+    sheets::PendingDecode m_checking;   // a picture file being decoded before the question
+    QFutureWatcher<Offered> m_encoding; // a pasted picture being written as PNG
 };
 
 } // namespace shell

@@ -23,10 +23,12 @@ QString folderText(const std::string &folder)
 } // namespace
 
 SheetImporter::SheetImporter(sheets::SheetStore store, const sheets::SheetNames &names,
-                             std::function<QSize()> box, Dialogs &dialogs, QWidget *window)
+                             sheets::SheetLoader loader, std::function<QSize()> box,
+                             Dialogs &dialogs, QWidget *window)
     : QObject(window)
     , m_store(std::move(store))
     , m_names(names)
+    , m_loader(std::move(loader))
     , m_box(std::move(box))
     , m_dialogs(dialogs)
     , m_window(window)
@@ -54,7 +56,7 @@ void SheetImporter::addFrom(const QStringList &paths)
     showProgressSoon(tr("Looking at the files\u2026"), 0);
     runInBackground([this, sources, box = m_box()] {
         auto plan = std::make_shared<sheets::ImportPlan>(
-            sheets::planImport(sources, m_names, m_store, box, progress()));
+            sheets::planImport(sources, m_names, m_store, m_loader, box, progress()));
         // With nothing to ask, the copying follows on this thread at once.
         if (plan->conflicts() > 0 || m_cancelled) {
             QMetaObject::invokeMethod(this, [this, plan] { planned(plan); });

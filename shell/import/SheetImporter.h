@@ -22,15 +22,16 @@ namespace shell {
 
 class Dialogs;
 
-// Adds the user's sheets from folders and files. The files are looked at and copied on a
-// thread of their own, so the window keeps painting; a progress dialog that can cancel shows
-// for more than a few files. Sheets already there are replaced only after one question for
+// Adds the user's sheets from folders and files. The files are decoded by the helpers, then
+// copied, on a thread of their own, so the window keeps painting; a progress dialog that can cancel
+// shows for more than a few files. Sheets already there are replaced only after one question for
 // all of them, and the end brings one summary.
 class SheetImporter : public QObject {
     Q_OBJECT
 public:
     SheetImporter(sheets::SheetStore store, const sheets::SheetNames &names,
-                  std::function<QSize()> box, Dialogs &dialogs, QWidget *window);
+                  sheets::SheetLoader loader, std::function<QSize()> box, Dialogs &dialogs,
+                  QWidget *window);
     ~SheetImporter() override;
 
     // Adds what `paths` (local files and folders) hold; nothing while an import runs.
@@ -58,6 +59,7 @@ private:
 
     const sheets::SheetStore m_store;
     const sheets::SheetNames &m_names;
+    const sheets::SheetLoader m_loader; // each file is decoded by the helpers before it is taken
     std::function<QSize()> m_box;
     Dialogs &m_dialogs;
     QWidget *m_window;

@@ -52,7 +52,7 @@ void SheetViewer::showSheet(const std::string &sheet, const QString &entry, cons
 
 // The file was replaced, removed or spoilt since it was shown: the viewer starts again from what
 // is there now, and says where it is when it is another file.
-void SheetViewer::sheetChanged(const sheets::DecodedSheet &found)
+void SheetViewer::sheetChanged(const sheets::DecodeResult &found)
 {
     const std::string path = found.path.empty() ? std::string() : sheets::absolutePath(found.path);
     const bool shown = found.error == sheets::SheetError::None;

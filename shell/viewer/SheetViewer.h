@@ -32,7 +32,7 @@ protected:
 
 private:
     void updateStatus();
-    void sheetChanged(const sheets::DecodedSheet &found);
+    void sheetChanged(const sheets::DecodeResult &found);
 
     ZoomView *m_view;
     QLabel *m_status;

@@ -143,12 +143,12 @@ void ZoomView::decode()
         return;
     if (decodedCoversView()) {
         ++m_pending;
-        m_decoder->decode({++m_asked, m_sheet, {}, m_imagePart, true});
+        m_decoder->decode({++m_asked, m_sheet, sheets::DecodeRequest::look(), m_imagePart});
         return;
     }
     const double scale = std::min(m_zoom, 1.0);
     const QSize target = (QSizeF(m_full) * scale).toSize().expandedTo(QSize(1, 1));
-    ViewerDecoder::Request request{++m_asked, m_sheet, sheets::SheetRequest::stretchedTo(target),
+    ViewerDecoder::Request request{++m_asked, m_sheet, sheets::DecodeRequest::box(target),
                                    QRectF(QPointF(), QSizeF(m_full))};
     if (qint64(target.width()) * target.height() * sheets::kBytesPerPixel > kWholeDecodeBytes) {
         const QRectF shown = visiblePart();
@@ -157,7 +157,7 @@ void ZoomView::decode()
         const QRect clip = QRectF(wide.topLeft() * scale, wide.size() * scale)
                                .toAlignedRect()
                                .intersected(QRect(QPoint(), target));
-        request.request = sheets::SheetRequest::part(target, clip);
+        request.request = sheets::DecodeRequest::region(target, clip);
         request.part = QRectF(QPointF(clip.topLeft()) / scale, QSizeF(clip.size()) / scale);
     }
     ++m_pending;
@@ -169,13 +169,14 @@ void ZoomView::decoded(const ViewerDecoder::Result &result)
     --m_pending;
     if (result.generation != m_asked)
         return;
-    const sheets::DecodedSheet &found = result.decoded;
-    if ((found.image.isNull() && !result.lookOnly) || found.error != sheets::SheetError::None ||
+    const sheets::DecodeResult &found = result.decoded;
+    const bool lookOnly = !result.request.wantsPixels();
+    if ((found.image.isNull() && !lookOnly) || found.error != sheets::SheetError::None ||
         found.fullSize != m_full || sheets::absolutePath(found.path) != m_path) {
         emit sheetChanged(found);
         return;
     }
-    if (result.lookOnly)
+    if (lookOnly)
         return;
     m_image = result.decoded.image;
     m_imagePart = result.part;

@@ -38,7 +38,7 @@ signals:
     void zoomChanged(double zoom);
     // A decoding found the sheet other than it was shown: another size, another file, or none
     // to be had. What it found is given; what was shown is dropped.
-    void sheetChanged(const sheets::DecodedSheet &found);
+    void sheetChanged(const sheets::DecodeResult &found);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

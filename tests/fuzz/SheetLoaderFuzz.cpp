@@ -6,6 +6,7 @@
 
 #include "RequestLoop.h"
 #include "SheetLoader.h"
+#include "SheetProbe.h"
 #include "WindowDescription.h"
 
 #include <QGuiApplication>
@@ -76,12 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                 QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const sheets::OpenedSheet opened = locator.open("ghost.qpk");
     const sheets::SheetFile file{sheets::FileDescriptor(::dup(opened.file.get()))};
-    if (sheets::SheetProbe::ownChecks(file).error != sheets::SheetError::None)
+    if (!sheets::SheetProbe::earlyRefusal(file).isShown())
         return 0;
     const sheets::WireRequest request =
-        sheets::toWire(sheets::SheetRequest::stretchedTo(QSize(shell::kPictureBox.pixelWidth(),
-                                                               shell::kPictureBox.pixelHeight())),
-                       sheets::WireKind::Decode);
+        sheets::toWire(sheets::DecodeRequest::box(QSize(shell::kPictureBox.pixelWidth(),
+                                                        shell::kPictureBox.pixelHeight())),
+                       1);
     sheets::sendAnswer(
         socket.first.get(), pixels.get(),
         sheets::answerRequest(sheets::FileDescriptor(::dup(opened.file.get())), request));

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "DecodePriority.h"
+#include "SheetLimits.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+
+namespace sheets {
+
+// What is wanted of a sheet.
+enum class DecodeKind : std::uint32_t {
+    Look,      // its headers only: its format and own size
+    Box,       // the whole picture stretched to exactly `size`: Image1, or a file being added
+    Thumbnail, // as large as fits in `size` with its own proportions, never enlarged
+    Region,    // the part `clip` of the picture stretched to `size`: the viewer
+    OwnSize,   // the picture at its own size: Copy Picture
+};
+
+// One request for a sheet's pixels, whoever asks and whichever side decodes it.
+struct DecodeRequest {
+    DecodeKind kind = DecodeKind::Box;
+    QSize size;
+    QRect clip; // Region only
+    Requester requester = Requester::Window;
+
+    static DecodeRequest look(Requester who = Requester::Window)
+    {
+        return {DecodeKind::Look, {}, {}, who};
+    }
+    static DecodeRequest box(QSize size, Requester who = Requester::Window)
+    {
+        return {DecodeKind::Box, size, {}, who};
+    }
+    static DecodeRequest thumbnail(QSize bound, Requester who = Requester::Gallery)
+    {
+        return {DecodeKind::Thumbnail, bound, {}, who};
+    }
+    static DecodeRequest region(QSize size, QRect clip, Requester who = Requester::Viewer)
+    {
+        return {DecodeKind::Region, size, clip, who};
+    }
+    static DecodeRequest ownSize(Requester who = Requester::Window)
+    {
+        return {DecodeKind::OwnSize, {}, {}, who};
+    }
+
+    bool wantsPixels() const { return kind != DecodeKind::Look; }
+
+    // Whether a decoded picture of `answer` pixels is one this request can have brought: nothing
+    // larger than what was asked for is believed, whoever decoded it.
+    bool admits(QSize answer) const
+    {
+        const qint64 w = answer.width(), h = answer.height();
+        if (!wantsPixels() || w <= 0 || h <= 0 || w * h * kBytesPerPixel > kAllocationLimitBytes)
+            return false;
+        switch (kind) {
+        case DecodeKind::Box:
+            return answer == size;
+        case DecodeKind::Thumbnail:
+            return w <= size.width() && h <= size.height();
+        case DecodeKind::Region:
+            return answer == clip.size();
+        default:
+            return true;
+        }
+    }
+};
+
+} // namespace sheets

@@ -1,0 +1,262 @@
+#include "DecodeService.h"
+
+#include "SheetDecode.h"
+
+#include <QtDebug>
+
+#include <algorithm>
+
+#include <unistd.h>
+
+namespace sheets {
+
+namespace {
+
+// A request given up on while a helper decodes it is let finish for this long, since ending the
+// helper and starting another costs more than most sheets; past it, the helper is ended.
+constexpr std::chrono::milliseconds kCancelGrace{50};
+
+DecodeResult refusal(SheetError error, const QString &detail)
+{
+    DecodeResult result;
+    result.error = error;
+    result.detail = detail;
+    return result;
+}
+
+} // namespace
+
+DecodeService::DecodeService(DecodeServiceOptions options)
+    : m_options(std::move(options))
+{
+    m_background.endsWhenIdle = true;
+    const std::pair<Lane *, int> lanes[] = {
+        {&m_window, 1}, {&m_viewer, 1}, {&m_background, std::max(m_options.backgroundHelpers, 1)}};
+    const std::lock_guard lock(m_mutex);
+    for (const auto &[lane, count] : lanes) {
+        for (int i = 0; i < count; ++i) {
+            auto worker = std::make_unique<Worker>();
+            worker->lane = lane;
+            worker->helper = std::make_unique<HelperProcess>(m_options.helper);
+            worker->thread = std::thread(&DecodeService::work, this, std::ref(*worker));
+            lane->workers.push_back(std::move(worker));
+        }
+    }
+}
+
+DecodeService::~DecodeService()
+{
+    std::vector<std::shared_ptr<DecodeTicket>> dropped;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        for (Lane *lane : {&m_window, &m_viewer, &m_background}) {
+            for (Job &job : lane->queue)
+                dropped.push_back(job.ticket);
+            lane->queue.clear();
+            lane->wake.notify_all();
+        }
+    }
+    for (const auto &ticket : dropped)
+        ticket->finish(refusal(SheetError::NotAPicture, QStringLiteral("the program ends")));
+    for (Lane *lane : {&m_window, &m_viewer, &m_background}) {
+        for (const auto &worker : lane->workers)
+            worker->thread.join();
+    }
+}
+
+DecodeService::Lane &DecodeService::laneOf(Requester who)
+{
+    switch (who) {
+    case Requester::Window:
+        return m_window;
+    case Requester::Viewer:
+        return m_viewer;
+    default:
+        return m_background;
+    }
+}
+
+std::shared_ptr<DecodeTicket> DecodeService::submit(FileDescriptor sheet,
+                                                    const DecodeRequest &request, std::string path)
+{
+    auto ticket = std::make_shared<DecodeTicket>(std::move(path));
+    Lane &lane = laneOf(request.requester);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_stopping) {
+            const int priority = priorityOf(request.requester);
+            const auto later =
+                std::find_if(lane.queue.begin(), lane.queue.end(), [&](const Job &j) {
+                    return priorityOf(j.request.requester) > priority;
+                });
+            lane.queue.insert(later, Job{std::move(sheet), request, ticket, ++m_asked});
+            lane.wake.notify_one();
+            return ticket;
+        }
+    }
+    ticket->finish(refusal(SheetError::NotAPicture, QStringLiteral("the program ends")));
+    return ticket;
+}
+
+DecodeResult DecodeService::decode(FileDescriptor sheet, const DecodeRequest &request)
+{
+    return submit(std::move(sheet), request)->wait();
+}
+
+void DecodeService::warmUp(Requester who)
+{
+    const std::lock_guard lock(m_mutex);
+    Lane &lane = laneOf(who);
+    for (const auto &worker : lane.workers)
+        worker->warm = true;
+    lane.wake.notify_all();
+}
+
+void DecodeService::release(Requester who)
+{
+    std::vector<std::shared_ptr<DecodeTicket>> dropped;
+    {
+        const std::lock_guard lock(m_mutex);
+        Lane &lane = laneOf(who);
+        const auto theirs =
+            std::stable_partition(lane.queue.begin(), lane.queue.end(),
+                                  [who](const Job &j) { return j.request.requester != who; });
+        for (auto job = theirs; job != lane.queue.end(); ++job)
+            dropped.push_back(job->ticket);
+        lane.queue.erase(theirs, lane.queue.end());
+        for (const auto &worker : lane.workers)
+            worker->end = lane.endsWhenIdle;
+        lane.wake.notify_all();
+    }
+    for (const auto &ticket : dropped)
+        ticket->cancel();
+}
+
+QString DecodeService::sandboxProblem() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_problem;
+}
+
+std::vector<pid_t> DecodeService::helpers(Requester who) const
+{
+    const std::lock_guard lock(m_mutex);
+    std::vector<pid_t> pids;
+    for (const auto &worker : const_cast<DecodeService *>(this)->laneOf(who).workers) {
+        if (const pid_t pid = worker->helper->pid(); pid > 0)
+            pids.push_back(pid);
+    }
+    return pids;
+}
+
+void DecodeService::work(Worker &worker)
+{
+    Lane &lane = *worker.lane;
+    auto stopping = [this] {
+        const std::lock_guard lock(m_mutex);
+        return m_stopping;
+    };
+    for (;;) {
+        std::optional<Job> job;
+        bool start = false;
+        {
+            std::unique_lock lock(m_mutex);
+            const auto ready = [&] {
+                return m_stopping || !lane.queue.empty() || worker.warm || worker.end;
+            };
+            if (lane.endsWhenIdle && worker.helper->pid() > 0) {
+                if (!lane.wake.wait_for(lock, m_options.idleEnd, ready))
+                    worker.end = true;
+            } else {
+                lane.wake.wait(lock, ready);
+            }
+            if (m_stopping)
+                break;
+            if (!lane.queue.empty()) {
+                job.emplace(std::move(lane.queue.front()));
+                lane.queue.pop_front();
+            } else if (worker.warm) {
+                worker.warm = false;
+                start = true;
+            } else {
+                worker.end = false;
+            }
+        }
+        if (!job && !start) {
+            worker.helper->end();
+            continue;
+        }
+        if (start) {
+            QString why;
+            if (mayTryHelper()) {
+                if (worker.helper->start(stopping, &why))
+                    helperRuns();
+                else if (!why.isEmpty())
+                    helperFailed(why);
+            }
+            continue;
+        }
+        if (job->ticket->isCancelled())
+            continue;
+        job->ticket->finish(serve(worker, *job));
+    }
+    worker.helper->end();
+}
+
+DecodeResult DecodeService::serve(Worker &worker, Job &job)
+{
+    const auto started = std::chrono::steady_clock::now();
+    const auto interrupted = [&] {
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_stopping)
+                return true;
+        }
+        return job.ticket->isCancelled() &&
+               std::chrono::steady_clock::now() - started > kCancelGrace;
+    };
+    if (mayTryHelper()) {
+        QString why;
+        if (std::optional<DecodeResult> result =
+                worker.helper->ask(job.sheet.get(), job.request, interrupted, &why)) {
+            helperRuns();
+            return std::move(*result);
+        }
+        if (why.isEmpty()) // given up on
+            return refusal(SheetError::NotAPicture, QStringLiteral("no longer wanted"));
+        helperFailed(why);
+    }
+    // The stated fallback: no helper can run here, so this process reads the file itself.
+    SheetFile file{FileDescriptor(::dup(job.sheet.get()))};
+    return decodeSheet(file, job.request);
+}
+
+bool DecodeService::mayTryHelper()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::chrono::steady_clock::now() >= m_nextTry;
+}
+
+void DecodeService::helperFailed(const QString &why)
+{
+    const std::lock_guard lock(m_mutex);
+    m_retryPause = std::clamp(m_retryPause * 2, std::chrono::seconds(1), kLongestRetryPause);
+    m_nextTry = std::chrono::steady_clock::now() + m_retryPause;
+    m_problem = why;
+    qWarning("tesselbox: decoding sheets in the window's own process, without the sandbox, for "
+             "now: %s; trying the helper again in %lld s",
+             qPrintable(why), static_cast<long long>(m_retryPause.count()));
+}
+
+void DecodeService::helperRuns()
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_problem.isEmpty())
+        return;
+    m_problem.clear();
+    m_retryPause = {};
+    qWarning("tesselbox: the decoding helper runs again: sheets are decoded in its sandbox");
+}
+
+} // namespace sheets

@@ -1,0 +1,378 @@
+#include "HelperProcess.h"
+
+#include "DecoderWire.h"
+#include "SheetLimits.h"
+
+#include <QtDebug>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+
+namespace sheets {
+
+namespace {
+
+// A helper that has just started loads Qt and every image reader before it is ready.
+constexpr std::chrono::milliseconds kStartGuard{15000};
+// How often a waiting worker looks at the helper's processor clock and at whether to stop.
+constexpr std::chrono::milliseconds kTick{20};
+
+// What Qt needs to find its plugins, fonts and language in the helper; nothing else of the
+// window's environment reaches it.
+constexpr std::array kPassedEnvironment{
+    "HOME",
+    "LANG",
+    "LANGUAGE",
+    "LC_ALL",
+    "LC_CTYPE",
+    "XDG_CACHE_HOME",
+    "XDG_CONFIG_HOME",
+    "XDG_DATA_DIRS",
+    "XDG_DATA_HOME",
+    "FONTCONFIG_FILE",
+    "FONTCONFIG_PATH",
+    "QT_PLUGIN_PATH",
+    "LD_LIBRARY_PATH",
+    "ASAN_OPTIONS",
+    "LSAN_OPTIONS",
+    "UBSAN_OPTIONS",
+    "TSAN_OPTIONS",
+};
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool isPixelFormat(int format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+DecodeResult refusal(SheetError error, const QString &detail)
+{
+    DecodeResult result;
+    result.error = error;
+    result.detail = detail;
+    return result;
+}
+
+std::vector<std::string> helperEnvironment()
+{
+    std::vector<std::string> kept;
+    for (const char *name : kPassedEnvironment) {
+        if (const char *value = std::getenv(name))
+            kept.push_back(std::string(name) + '=' + value);
+    }
+    return kept;
+}
+
+} // namespace
+
+// The window's buffer for a helper's pixels: a memfd with room for the largest picture the
+// limits allow, sealed so that it never shrinks under the window's view of it, which is mapped
+// once. Pages are taken only as pictures need them.
+class HelperProcess::PixelBuffer {
+public:
+    PixelBuffer()
+        : m_file(::memfd_create("sheet pixels", MFD_CLOEXEC | MFD_ALLOW_SEALING))
+    {
+        if (!m_file.isOpen() || ::ftruncate(m_file.get(), kAllocationLimitBytes) != 0 ||
+            ::fcntl(m_file.get(), F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_SEAL) != 0)
+            return;
+        void *view =
+            ::mmap(nullptr, size_t(kAllocationLimitBytes), PROT_READ, MAP_SHARED, m_file.get(), 0);
+        m_view = view != MAP_FAILED ? static_cast<const uchar *>(view) : nullptr;
+    }
+    ~PixelBuffer()
+    {
+        if (m_view != nullptr)
+            ::munmap(const_cast<uchar *>(m_view), size_t(kAllocationLimitBytes));
+    }
+    PixelBuffer(const PixelBuffer &) = delete;
+    PixelBuffer &operator=(const PixelBuffer &) = delete;
+
+    int descriptor() const { return m_view != nullptr ? m_file.get() : -1; }
+
+    // A copy of the picture at the buffer's start; null when it cannot be had. The size was
+    // checked against the request before.
+    QImage take(QSize size, QImage::Format format)
+    {
+        const qint64 bytes = qint64(size.width()) * size.height() * kBytesPerPixel;
+        if (m_view == nullptr || bytes <= 0 || bytes > kAllocationLimitBytes)
+            return {};
+        QImage image(size, format);
+        if (image.isNull() || image.sizeInBytes() != bytes)
+            return {};
+        std::memcpy(image.bits(), m_view, size_t(bytes));
+        // A large picture's pages go back at once; a small one's are kept for the next.
+        if (bytes > kKeptBytes)
+            ::fallocate(m_file.get(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, 0, bytes);
+        return image;
+    }
+
+private:
+    static constexpr qint64 kKeptBytes = 2 * 1024 * 1024; // a choice on a dense screen
+    FileDescriptor m_file;
+    const uchar *m_view = nullptr;
+};
+
+HelperProcess::HelperProcess(HelperLimits limits)
+    : m_limits(std::move(limits))
+    , m_pixels(std::make_unique<PixelBuffer>())
+{}
+
+HelperProcess::~HelperProcess()
+{
+    end();
+}
+
+void HelperProcess::end()
+{
+    reap();
+}
+
+bool HelperProcess::spawn(QString *why)
+{
+    if (m_pixels->descriptor() < 0) {
+        *why = QStringLiteral("no shared memory for the pictures");
+        return false;
+    }
+    int pair[2];
+    if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair) != 0) {
+        *why = errnoText(errno);
+        return false;
+    }
+    FileDescriptor ours(pair[0]);
+    const FileDescriptor theirs(pair[1]);
+    // Standard input, output and error lead nowhere; the socket and the buffer are 3 and 4, and
+    // every other descriptor is closed, whatever the window inherited. In a session of its own
+    // the helper has no terminal, and no signal meant for the window's reaches it.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, theirs.get(), kHelperSocket);
+    posix_spawn_file_actions_adddup2(&actions, m_pixels->descriptor(), kHelperPixels);
+    posix_spawn_file_actions_addclosefrom_np(&actions, kHelperPixels + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+    const std::string memory = std::to_string(m_limits.memoryMiB);
+    char *argv[] = {const_cast<char *>(m_limits.program.c_str()),
+                    const_cast<char *>("--memory-mib"), const_cast<char *>(memory.c_str()),
+                    nullptr};
+    std::vector<std::string> environment = helperEnvironment();
+    std::vector<char *> envp;
+    for (std::string &variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    pid_t pid = -1;
+    const int failed =
+        ::posix_spawn(&pid, m_limits.program.c_str(), &actions, &attributes, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    if (failed != 0) {
+        *why = QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(m_limits.program.c_str()),
+                                            errnoText(failed));
+        return false;
+    }
+    m_pid = pid;
+    m_socket = std::move(ours);
+    m_greeted = false;
+    return true;
+}
+
+bool HelperProcess::start(const std::function<bool()> &interrupted, QString *why)
+{
+    if (m_greeted)
+        return true;
+    if (m_pid <= 0 && !spawn(why))
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + kStartGuard;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (interrupted()) {
+            reap();
+            why->clear();
+            return false;
+        }
+        pollfd watch{m_socket.get(), POLLIN, 0};
+        const int ready = ::poll(&watch, 1, int(kTick.count()));
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        WireHello hello;
+        if (!receiveMessage(m_socket.get(), &hello, sizeof hello))
+            break;
+        if (hello.sandboxed == 0) {
+            const QString reason = takeText(hello.reason, hello.reasonBytes, sizeof hello.reason);
+            *why =
+                QStringLiteral("the decoding helper cannot lock itself down here: %1").arg(reason);
+            reap();
+            return false;
+        }
+        m_greeted = true;
+        return true;
+    }
+    *why = QStringLiteral("the decoding helper did not start");
+    reap();
+    return false;
+}
+
+// Ends the helper, if it has not ended by itself, and returns how it ended.
+int HelperProcess::reap()
+{
+    int status = 0;
+    if (const pid_t pid = m_pid.exchange(-1); pid > 0) {
+        ::kill(pid, SIGKILL);
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    m_socket.reset();
+    m_greeted = false;
+    return status;
+}
+
+std::optional<std::chrono::nanoseconds> HelperProcess::processorTime() const
+{
+    clockid_t clock;
+    timespec spent{};
+    if (::clock_getcpuclockid(m_pid, &clock) != 0 || ::clock_gettime(clock, &spent) != 0)
+        return std::nullopt;
+    return std::chrono::seconds(spent.tv_sec) + std::chrono::nanoseconds(spent.tv_nsec);
+}
+
+std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &request,
+                                               const std::function<bool()> &interrupted,
+                                               QString *why)
+{
+    // A helper that was gone before it saw the request, or that retired after its last answer
+    // (its lifetime's processor time spent), says nothing about this sheet: it is replaced and
+    // asked again, once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!start(interrupted, why))
+            return std::nullopt;
+        const WireRequest wire = toWire(request, ++m_lastId);
+        if (!sendMessage(m_socket.get(), &wire, sizeof wire, sheet)) {
+            reap();
+            continue;
+        }
+        const auto asked = std::chrono::steady_clock::now();
+        const std::optional<std::chrono::nanoseconds> spentBefore = processorTime();
+        for (;;) {
+            pollfd watch{m_socket.get(), POLLIN, 0};
+            const int ready = ::poll(&watch, 1, int(kTick.count()));
+            if (ready < 0 && errno != EINTR)
+                return brokeProtocol(errnoText(errno));
+            if (ready > 0) {
+                char peek;
+                if (::recv(m_socket.get(), &peek, 1, MSG_PEEK | MSG_DONTWAIT) == 0) {
+                    const int status = reap(); // it ended without a word
+                    if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && attempt == 0)
+                        break;
+                    return helperEnded(status);
+                }
+                WireReply reply;
+                if (!receiveMessage(m_socket.get(), &reply, sizeof reply))
+                    return brokeProtocol(QStringLiteral("a message that is no answer"));
+                if (reply.id < wire.id)
+                    continue; // an answer to a request given up on: not this one's
+                if (reply.id != wire.id)
+                    return brokeProtocol(QStringLiteral("an answer to a request not made"));
+                return answer(reply, request);
+            }
+            if (interrupted()) {
+                reap();
+                why->clear();
+                return std::nullopt;
+            }
+            const std::optional<std::chrono::nanoseconds> spent = processorTime();
+            if (spent && spentBefore && *spent - *spentBefore > m_limits.processorPerSheet) {
+                reap();
+                return refusal(SheetError::TooLarge, QStringLiteral("took too long to decode"));
+            }
+            if (std::chrono::steady_clock::now() - asked > kWallGuard) {
+                reap();
+                return refusal(SheetError::TooLarge, QStringLiteral("took too long"));
+            }
+        }
+    }
+    return refusal(SheetError::NotAPicture, QStringLiteral("the helper ended"));
+}
+
+DecodeResult HelperProcess::brokeProtocol(const QString &what)
+{
+    // A helper that says what it should not is not trusted again.
+    qWarning("tesselbox: the decoding helper broke the protocol (%s), and was ended",
+             qPrintable(what));
+    reap();
+    return refusal(SheetError::NotAPicture, QStringLiteral("the decoder's answer was damaged"));
+}
+
+DecodeResult HelperProcess::answer(const WireReply &reply, const DecodeRequest &request)
+{
+    if (reply.error < 0 || reply.error > int(SheetError::NotAFile) ||
+        reply.error == int(SheetError::Missing))
+        return brokeProtocol(QStringLiteral("a reason that does not exist"));
+    DecodeResult result;
+    result.error = SheetError(reply.error);
+    result.detail = takeText(reply.detail, reply.detailBytes, sizeof reply.detail);
+    const QByteArray format(reply.format, qsizetype(qstrnlen(reply.format, sizeof reply.format)));
+    for (const char c : format) {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return brokeProtocol(QStringLiteral("a format with a strange name"));
+    }
+    result.format = format;
+    if (reply.fullWidth > 0 && reply.fullHeight > 0)
+        result.fullSize = QSize(reply.fullWidth, reply.fullHeight);
+    const QSize size(reply.width, reply.height);
+    if (size.isNull()) {
+        if (result.isShown() && request.wantsPixels())
+            return brokeProtocol(QStringLiteral("no picture"));
+        return result;
+    }
+    if (!result.isShown() || !request.admits(size) || !isPixelFormat(reply.pixelFormat))
+        return brokeProtocol(QStringLiteral("a picture of %1 x %2 that was not asked for")
+                                 .arg(reply.width)
+                                 .arg(reply.height));
+    result.image = m_pixels->take(size, QImage::Format(reply.pixelFormat));
+    if (result.image.isNull())
+        return refusal(SheetError::TooLarge, QStringLiteral("no memory for the picture"));
+    return result;
+}
+
+DecodeResult helperEnded(int status)
+{
+    // The kernel's memory bound shows as an allocation that failed where nothing could refuse it.
+    if ((WIFEXITED(status) && WEXITSTATUS(status) == kHelperOutOfMemoryStatus) ||
+        (WIFSIGNALED(status) && (WTERMSIG(status) == SIGKILL || WTERMSIG(status) == SIGXCPU)))
+        return refusal(SheetError::TooLarge, WIFSIGNALED(status) && WTERMSIG(status) == SIGXCPU
+                                                 ? QStringLiteral("took too long to decode")
+                                                 : QStringLiteral("needed too much memory"));
+    return refusal(SheetError::NotAPicture,
+                   WIFSIGNALED(status)
+                       ? QStringLiteral("the decoder crashed (signal %1)").arg(WTERMSIG(status))
+                       : QStringLiteral("the decoder failed"));
+}
+
+} // namespace sheets
