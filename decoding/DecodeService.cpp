@@ -129,8 +129,10 @@ void DecodeService::release(Requester who)
             worker->end = lane.endsWhenIdle;
         lane.wake.notify_all();
     }
-    for (const auto &ticket : dropped)
+    for (const auto &ticket : dropped) {
         ticket->cancel();
+        ticket->finish(refusal(SheetError::NotAPicture, QStringLiteral("no longer wanted")));
+    }
 }
 
 QString DecodeService::sandboxProblem() const
@@ -197,9 +199,10 @@ void DecodeService::work(Worker &worker)
             }
             continue;
         }
-        if (job->ticket->isCancelled())
-            continue;
-        job->ticket->finish(serve(worker, *job));
+        // A request given up on before its turn is answered as such, for anyone still waiting.
+        job->ticket->finish(job->ticket->isCancelled() ? refusal(SheetError::NotAPicture,
+                                                                 QStringLiteral("no longer wanted"))
+                                                       : serve(worker, *job));
     }
     worker.helper->end();
 }

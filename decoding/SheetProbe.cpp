@@ -72,6 +72,16 @@ QRect storedClip(QImageIOHandler::Transformations t, QSize stored, QRect clip)
     return toUpright.inverted().mapRect(QRectF(clip)).toAlignedRect();
 }
 
+// The logical screen a GIF's frames are drawn on: two 16-bit sizes after its signature.
+QSize gifScreen(const SheetFile &file)
+{
+    const QByteArray head = file.head(10);
+    if (head.size() < 10)
+        return {};
+    const auto at = [&head](int i) { return int(uchar(head[i])) | int(uchar(head[i + 1])) << 8; };
+    return QSize(at(6), at(8));
+}
+
 struct VectorDocument {
     std::optional<QByteArray> document; // as it will be drawn; empty when refused
     DecodeResult refusal;
@@ -88,11 +98,13 @@ VectorDocument readVector(const SheetFile &file, const QByteArray &format)
         document = gunzip(*document, kMaxVectorBytes, &unpacksTooLarge);
     if (unpacksTooLarge)
         return {{}, refusal(SheetError::TooLarge, QStringLiteral("unpacks to too many bytes"))};
-    const std::optional<qint64> drawn =
-        document ? svgDrawnElements(*document, kMaxVectorElements) : std::nullopt;
+    const std::optional<SvgDrawing> drawn =
+        document ? svgDrawing(*document, kMaxVectorElements) : std::nullopt;
     if (!drawn)
         return {{}, refusal(SheetError::NotAPicture, QStringLiteral("not well-formed"))};
-    if (*drawn > kMaxVectorElements)
+    if (drawn->readsFiles)
+        return {{}, refusal(SheetError::NotAPicture, QStringLiteral("draws another file"))};
+    if (drawn->elements > kMaxVectorElements)
         return {{}, refusal(SheetError::TooLarge, QStringLiteral("too many shapes"))};
     return {std::move(document), {}};
 }
@@ -189,9 +201,12 @@ bool SheetProbe::checkVector(const QByteArray &format)
 bool SheetProbe::checkRaster(QSize stored, bool clipped, const QByteArray &format)
 {
     if (format != "jpeg") {
-        const qint64 pixels = qint64(stored.width()) * stored.height();
+        // A GIF is drawn on its logical screen, which Qt's reader allocates whole, whatever size
+        // its first frame says.
+        const QSize drawn = format == "gif" ? stored.expandedTo(gifScreen(m_file)) : stored;
+        const qint64 pixels = qint64(drawn.width()) * drawn.height();
         if (pixels > kMaxDecodedPixels || pixels * kBytesPerPixel > kAllocationLimitBytes)
-            return refuse(SheetError::TooLarge, pixelsText(stored));
+            return refuse(SheetError::TooLarge, pixelsText(drawn));
         return true;
     }
     // What libjpeg will allocate and go through is read from the markers, as it reads them; a

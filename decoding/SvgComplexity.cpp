@@ -52,8 +52,9 @@ private:
 
 } // namespace
 
-std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit)
+std::optional<SvgDrawing> svgDrawing(const QByteArray &document, qint64 limit)
 {
+    SvgDrawing drawing;
     std::vector<Element> elements;
     QHash<QString, int> ids;
     std::vector<int> open;
@@ -67,20 +68,21 @@ std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit)
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (qint64(elements.size()) > limit || int(open.size()) > kMaxVectorDepth)
-            return limit + 1;
+            return SvgDrawing{limit + 1, drawing.readsFiles};
         const int index = int(elements.size());
         elements.emplace_back();
         const QXmlStreamAttributes attributes = xml.attributes();
         if (const QStringView id = attributes.value(QLatin1String("id")); !id.isEmpty())
             ids.insert(id.toString(), index);
-        if (xml.name() == QLatin1String("use")) {
-            QStringView href = attributes.value(QLatin1String("http://www.w3.org/1999/xlink"),
-                                                QLatin1String("href"));
-            if (href.isEmpty())
-                href = attributes.value(QLatin1String("href"));
-            if (href.startsWith(QLatin1Char('#')))
-                elements.back().useTarget = href.mid(1).toString();
-        }
+        QStringView href =
+            attributes.value(QLatin1String("http://www.w3.org/1999/xlink"), QLatin1String("href"));
+        if (href.isEmpty())
+            href = attributes.value(QLatin1String("href"));
+        if (xml.name() == QLatin1String("use") && href.startsWith(QLatin1Char('#')))
+            elements.back().useTarget = href.mid(1).toString();
+        if (xml.name() == QLatin1String("image") &&
+            !href.trimmed().startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            drawing.readsFiles = true;
         if (!open.empty())
             elements[std::size_t(open.back())].children.push_back(index);
         open.push_back(index);
@@ -88,7 +90,8 @@ std::optional<qint64> svgDrawnElements(const QByteArray &document, qint64 limit)
     if (xml.hasError() || elements.empty())
         return std::nullopt;
     Counter counter(elements, ids, limit);
-    return counter.drawn(0, 0);
+    drawing.elements = counter.drawn(0, 0);
+    return drawing;
 }
 
 std::optional<QByteArray> gunzip(const QByteArray &packed, qsizetype limit, bool *tooLarge)

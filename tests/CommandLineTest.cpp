@@ -1,5 +1,8 @@
 // The programs as a user starts them from a shell without a display: what they print, what they
 // write and their exit status. Folder names need not be UTF-8.
+#include "SheetFiles.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -49,6 +52,14 @@ TEST(CommandLine, AnswersWithoutADisplay)
          "--replace replaces them"},
         {"$P --add-sheets --replace b && ls $XDG_DATA_HOME/tesselbox/sheets/replaced", 0,
          "Replaced 1 sheet(s); the old ones are kept in "},
+        // Files made to do harm: each refused with its reason, in bounded time.
+        {"$P --add-sheets hostile", 1,
+         "Refused 4 file(s).\nLeft alone 1 file(s) that are not sheets, or a second file for the "
+         "same sheet.\n  hostile/armory.qpk: The picture is too large to show (8589934592 bytes)\n"
+         "  hostile/barracks.qpk: The file is not a readable picture ("},
+        {"$P --add-sheets hostile/ghost.qpk hostile/house.qpk", 1,
+         "  hostile/ghost.qpk: The file is not a readable picture (draws another file)\n"
+         "  hostile/house.qpk: The file is not a readable picture (draws another file)\n"},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -56,6 +67,8 @@ TEST(CommandLine, AnswersWithoutADisplay)
     environment.insert("P", PROPSCOPE_PROGRAM);
     environment.insert("D", PROPSCOPE_DEMO_SHEETS);
     QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("hostile"));
+    testing_support::writeHostileSheets(folder.filePath("hostile"));
     environment.insert("XDG_DATA_HOME", folder.filePath("data"));
     environment.insert("XDG_DATA_DIRS", folder.filePath("system"));
     for (const Case &c : cases) {

@@ -1,13 +1,18 @@
 #pragma once
 
 // Picture files for the tests: small ones from Qt's writers, and huge ones written as bytes.
+#include "SheetError.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
 #include <QImage>
 
+#include <vector>
+
 #include <linux/capability.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -120,6 +125,44 @@ inline QByteArray pngWithPackedText(qint64 bytes)
     for (int shift : {24, 16, 8, 0})
         chunk.append(char(crc >> shift));
     return encoded(Qt::red, "png").insert(33, chunk); // after the signature and IHDR
+}
+
+// Files named like sheets, made to do harm where sheets are added, each with what it is and the
+// reason it is refused for: SVGs whose <image> names the file itself (the renderer recursing
+// until it crashes) or a FIFO (waiting for a writer for good), an 8 GiB sparse file that starts
+// like a JPEG, and a PNG cut short.
+struct HostileSheet {
+    QString sheet;
+    const char *what;
+    sheets::SheetError refusal;
+};
+inline std::vector<HostileSheet> writeHostileSheets(const QString &folder)
+{
+    const QString svg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='40'>"
+                        "<rect width='40' height='40' fill='blue'/>"
+                        "<image width='40' height='40' href='%1'/></svg>";
+    const QString pipe = folder + "/pipe";
+    ::mkfifo(QFile::encodeName(pipe), 0600);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage stripes(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    stripes.save(&buffer, "png");
+    const std::vector<HostileSheet> hostile = {
+        {"ghost.qpk", "an SVG drawing itself", sheets::SheetError::NotAPicture},
+        {"house.qpk", "an SVG drawing a FIFO", sheets::SheetError::NotAPicture},
+        {"armory.qpk", "an 8 GiB sparse JPEG", sheets::SheetError::TooLarge},
+        {"barracks.qpk", "a PNG cut short", sheets::SheetError::NotAPicture},
+    };
+    writeBytes(folder + "/ghost.qpk", svg.arg(folder + "/ghost.qpk").toUtf8());
+    writeBytes(folder + "/house.qpk", svg.arg(pipe).toUtf8());
+    writeBytes(folder + "/armory.qpk", QByteArray("\xFF\xD8\xFF\xE0", 4));
+    QFile(folder + "/armory.qpk").resize(qint64(8) << 30);
+    writeBytes(folder + "/barracks.qpk", png.left(png.size() / 2));
+    return hostile;
 }
 
 // While it lives, this thread is held to files' permissions even when it runs as root: it gives

@@ -224,6 +224,14 @@ TEST_F(SheetsTest, EachLimitHoldsWhereItIs)
         const QByteArray head = svg.arg(rect + "<!--").toUtf8().replace("</svg>", "");
         return head + QByteArray(bytes - head.size() - 9, ' ') + "--></svg>";
     };
+    auto gifScreen = [](int width, int height) { // drawn on a screen this large, one pixel set
+        QByteArray gif("GIF89a");
+        for (int v : {width, height})
+            gif.append(char(v)).append(char(v >> 8));
+        return gif +
+               QByteArray("\x80\0\0\0\0\0\xFF\xFF\xFF,\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;",
+                          25);
+    };
     QString bomb = "<g id='g0'>" + rect + "</g>";
     for (int i = 1; i <= 16; ++i) // each level draws the one below twice
         bomb += QString("<g id='g%1'><use xlink:href='#g%2'/><use xlink:href='#g%2'/></g>")
@@ -250,19 +258,21 @@ TEST_F(SheetsTest, EachLimitHoldsWhereItIs)
         {"10000 shapes", svg.arg(rect.repeated(10000)).toUtf8(), 0, kBox},
         {"256 deep", svg.arg(nested(255)).toUtf8(), 0, kBox},
         {"256 deep", svg.arg(nested(256)).toUtf8(), 0, kBox},
+        {"30 megapixels of GIF screen", gifScreen(5477, 5477), 0, kBox},
+        {"30 megapixels of GIF screen", gifScreen(5478, 5477), 0, kBox},
         {"a <use> bomb", svg.arg(bomb).toUtf8(), 0, kBox},
         {"a <use> of itself", svg.arg("<g id='a'><use xlink:href='#a'/></g>").toUtf8(), 0, kBox},
         {"a gzip bomb", gzip(padded(17 << 20)), 0, kBox},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto &[what, bytes, size, asked] = cases[i];
-        SCOPED_TRACE(std::string(what) + (i % 2 || i > 17 ? ", past it" : ", within it"));
+        SCOPED_TRACE(std::string(what) + (i % 2 || i > 19 ? ", past it" : ", within it"));
         ASSERT_TRUE(writeBytes(path("a/s.qpk"), bytes));
         ASSERT_TRUE(size == 0 || ::truncate(QFile::encodeName(path("a/s.qpk")), size) == 0);
         SheetFile file{FileDescriptor(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY))};
         const SheetProbe check(file, DecodeRequest::box(asked));
         EXPECT_EQ(int(check.error()),
-                  int(i % 2 || i > 17 ? SheetError::TooLarge : SheetError::None))
+                  int(i % 2 || i > 19 ? SheetError::TooLarge : SheetError::None))
             << check.detail().toStdString();
     }
 }
@@ -289,6 +299,10 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
          "0 1 0 0 0",
          "ghost.qpk=red"},
         {"another there", {"a/ghost.qpk=red", "b/ghost.qpk=blue"}, "0 1 0 0 0", "ghost.qpk=blue"},
+        {"replace: another appears meanwhile", // the yes was for none
+         {"a/ghost.qpk=red"},
+         "0 0 0 1 0",
+         "ghost.qpk=blue"},
         {"replace another there",
          {"a/ghost.qpk=red", "b/ghost.qpk=blue"},
          "0 0 1 0 0",
@@ -336,6 +350,9 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
                                      store, loader(), kBox);
         if (what.contains("gone"))
             QDir(path("a")).removeRecursively();
+        if (what.contains("appears")) {
+            ASSERT_TRUE(writeBytes(path("b/ghost.qpk"), encoded(Qt::blue, "png")));
+        }
         std::atomic_bool cancelled = false;
         const ImportProgress progress{
             [&](int done, int) { cancelled = what.contains("cancel") && done > 0; }, &cancelled};
@@ -494,59 +511,49 @@ TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)
     EXPECT_EQ(places.userFolder, "/home/u/data/tesselbox/sheets");
 }
 
-// Files made to get past every check before decoding, one for each way of doing harm: each
-// ends in the helper, within its bounds, shown or refused with its reason, costing the window
-// almost nothing; an ended helper is replaced, and the next sheet shows.
-TEST_F(SheetsTest, HostileFilesEndInTheHelper)
+// Files made to get past every check before decoding, one for each way of doing harm: each is
+// refused with its reason where it is chosen and where it is added, within its bounds, costing
+// the window almost nothing; an ended helper is replaced, and the next sheet shows.
+TEST_F(SheetsTest, HostileFilesAreRefusedWhereverTheyCome)
 {
+    std::vector<HostileSheet> hostile = writeHostileSheets(path("a"));
     QByteArray tga(18, '\0'); // 5000 x 5000 uncompressed, cut short after its header
     tga[2] = 2, tga[12] = tga[14] = char(5000 & 0xFF), tga[13] = tga[15] = char(5000 >> 8);
     tga[16] = 24, tga[17] = 0x20;
     tga += QByteArray(100, '\x7F') + QByteArray(8, '\0') + "TRUEVISION-XFILE." + '\0';
-    ASSERT_TRUE(writeBytes(path("b/red.png"), encoded(Qt::red, "png")) &&
-                ::mkfifo(QFile::encodeName(path("b/fifo")), 0644) == 0);
-    const QString svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/"
-                        "1999/xlink' width='400' height='400'><rect width='400' height='400' "
-                        "fill='blue'/>%1</svg>";
-    const QString image = "<image width='400' height='400' xlink:href='%1'/>";
     const QString circle = "<circle cx='200' cy='200' r='190' fill='none' stroke='red' "
                            "stroke-width='30' stroke-dasharray='0.5 0.5'/>";
-    const auto tight = service(PROPSCOPE_DECODER, 48);
-    enum How { Load, InTightMemory };
-    const std::tuple<const char *, QByteArray, How, SheetError, QColor> cases[] = {
-        {"past the processor bound",
-         svg.arg(circle.repeated(9998)).toUtf8(),
-         Load,
-         SheetError::TooLarge,
-         {}},
-        {"a truncated TGA", tga, Load, SheetError::TooLarge, {}},
-#if !defined(__SANITIZE_ADDRESS__) // no address-space bound beside its shadow memory
-        {"past the memory bound", tga, InTightMemory, SheetError::TooLarge, {}},
-#endif
-        {"drawing a local file", svg.arg(image.arg(path("b/red.png"))).toUtf8(), Load,
-         SheetError::None, Qt::blue},
-        {"drawing a FIFO", svg.arg(image.arg(path("b/fifo"))).toUtf8(), Load, SheetError::None,
-         Qt::blue},
-    };
-    ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
-    for (const auto &[what, bytes, how, error, shows] : cases) {
-        SCOPED_TRACE(what);
-        ASSERT_TRUE(writeBytes(path("a/s.qpk"), bytes));
-        const SheetLoader through =
-            how == InTightMemory ? SheetLoader(SheetLocator({path("a").toStdString()}), tight)
-                                 : loader();
+    ASSERT_TRUE(writeBytes(path("a/bunker.qpk"),
+                           ("<svg xmlns='http://www.w3.org/2000/svg' width='400' height='400'>" +
+                            circle.repeated(9998) + "</svg>")
+                               .toUtf8()) &&
+                writeBytes(path("a/comm.qpk"), tga) &&
+                writeBytes(path("b/good.qpk"), encoded(Qt::green, "png")));
+    hostile.push_back({"bunker.qpk", "past the processor bound", SheetError::TooLarge});
+    hostile.push_back({"comm.qpk", "a TGA cut short", SheetError::TooLarge});
+    for (const HostileSheet &h : hostile) {
+        SCOPED_TRACE(h.what);
         const double start = processorSeconds();
         const double helpersStart = endedHelpersSeconds();
-        const DecodeResult s = through.load("s.qpk", DecodeRequest::box(kBox));
+        const DecodeResult s = loader().load(h.sheet.toStdString(), DecodeRequest::box(kBox));
         EXPECT_LT(processorSeconds() - start, 0.1);
         EXPECT_LT(endedHelpersSeconds() - helpersStart, 1.5); // its bound, not the wall guard
-        EXPECT_EQ(int(s.error), int(error)) << s.detail.toStdString();
-        if (shows.isValid()) {
-            EXPECT_EQ(s.image.pixelColor(s.image.rect().center()), shows);
-        }
-        const DecodeResult next = through.load("good.qpk", DecodeRequest::box(kBox));
+        EXPECT_EQ(int(s.error), int(h.refusal)) << s.detail.toStdString();
+        const DecodeResult next = loader().load("good.qpk", DecodeRequest::box(kBox));
         EXPECT_EQ(next.image.pixelColor(0, 0), QColor(Qt::green));
     }
+    const double start = processorSeconds();
+    const ImportPlan plan = planImport({path("a").toStdString()}, SheetNames(catalogue::kSheets),
+                                       SheetStore(path("c").toStdString()), loader(), kBox);
+    EXPECT_LT(processorSeconds() - start, 0.2);
+    ASSERT_EQ(plan.candidates.size(), hostile.size());
+    for (const ImportCandidate &c : plan.candidates) {
+        const auto h = std::find_if(hostile.begin(), hostile.end(), [&](const HostileSheet &h) {
+            return h.sheet == c.sheet.c_str();
+        });
+        EXPECT_EQ(int(c.refusal), int(h->refusal)) << h->what;
+    }
+
     // A helper outlives the thread that started it; one ended from outside while it waited
     // costs the next sheet nothing.
     const DecodeRequest viewer = DecodeRequest::box(kBox, Requester::Viewer);
@@ -560,25 +567,4 @@ TEST_F(SheetsTest, HostileFilesEndInTheHelper)
         ::kill(started.front(), SIGKILL);
         ::usleep(100'000); // ended by the time the next sheet is asked for
     }
-}
-
-// Where the helper cannot run, sheets are decoded in the window's own process, and that is
-// said once.
-TEST_F(SheetsTest, WithoutItsHelperDecodesHere)
-{
-    ASSERT_TRUE(writeBytes(path("a/good.qpk"), encoded(Qt::green, "png")));
-    const SheetLoader missing(SheetLocator({path("a").toStdString()}),
-                              service(path("no-such-helper").toStdString()));
-    const int saved = ::dup(2);
-    const FileDescriptor said(::open(QFile::encodeName(path("said")), O_RDWR | O_CREAT, 0600));
-    ::dup2(said.get(), 2);
-    const DecodeResult first = missing.load("good.qpk", DecodeRequest::box(kBox));
-    const DecodeResult second = missing.load("good.qpk", DecodeRequest::box(kBox));
-    ::dup2(saved, 2);
-    ::close(saved);
-    EXPECT_EQ(first.image.pixelColor(0, 0), QColor(Qt::green));
-    EXPECT_EQ(second.image.pixelColor(0, 0), QColor(Qt::green));
-    QFile text(path("said"));
-    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    EXPECT_EQ(text.readAll().count("decoding sheets in the window's own process"), 1);
 }

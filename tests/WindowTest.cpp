@@ -284,18 +284,67 @@ TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
     sheet("beruit.qpk", Qt::red);
     ASSERT_EQ(::chmod(QFile::encodeName(folder.filePath("beruit.qpk")), 0), 0);
     testing_support::WithoutReadingEverything notRoot; // a file that is not ours stays so
-    for (const SheetReason &reason : kSheetReasons) {
-        const auto &[index, file, bytes, words] = causes.at(reason.error);
-        SCOPED_TRACE(file);
-        ASSERT_TRUE(bytes.isEmpty() || writeBytes(folder.filePath(file), bytes));
-        ASSERT_TRUE(!QString(file).endsWith('/') || QDir(folder.path()).mkdir(file));
-        form->chooseEntry(1, 27);
-        boxes.clear();
-        form->chooseEntry(1, index);
-        EXPECT_EQ(boxes, QStringList{
-                             "Vorrin Propscope: ERROR open file. Reason: " + QString(words) + "!"});
-        EXPECT_EQ(shown(), QColor(Qt::green));
-        EXPECT_EQ(list(1)->currentIndex(), index); // the choice itself stands
+    // Answered at once, or later, when the window has gone on: the same picture and words.
+    for (const std::chrono::milliseconds patience :
+         {std::chrono::milliseconds(20000), std::chrono::milliseconds(0)}) {
+        form->setPatience(patience);
+        for (const SheetReason &reason : kSheetReasons) {
+            const auto &[index, file, bytes, words] = causes.at(reason.error);
+            SCOPED_TRACE(std::string(file) + (patience.count() ? "" : ", later"));
+            ASSERT_TRUE(bytes.isEmpty() || writeBytes(folder.filePath(file), bytes));
+            ASSERT_TRUE(!QString(file).endsWith('/') || QDir(folder.path()).mkdir(file) ||
+                        patience.count() == 0);
+            form->chooseEntry(1, 27);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::green); }));
+            boxes.clear();
+            form->chooseEntry(1, index);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.isEmpty(); }));
+            EXPECT_EQ(boxes, QStringList{"Vorrin Propscope: ERROR open file. Reason: " +
+                                         QString(words) + "!"});
+            EXPECT_EQ(shown(), QColor(Qt::green));
+            EXPECT_EQ(list(1)->currentIndex(), index); // the choice itself stands
+        }
+    }
+}
+
+// While a sheet is read the window goes on; a newer choice wins, and the older one's answer
+// never shows. A picture offered for the chosen entry is decoded by its helper first: each
+// hostile file is refused with its reason in bounded time, chosen with Use Picture or pasted.
+TEST_F(WindowTest, NewestChoiceWinsAndHostilePicturesAreRefused)
+{
+    sheet("ghost.qpk", Qt::blue);
+    sheet("house.qpk", Qt::red);
+    form->setPatience(std::chrono::milliseconds(0));
+    QSignalSpy pictures(form->image(), &PictureBox::pictureChanged);
+    form->chooseEntry(1, 27);
+    EXPECT_EQ(pictures.count(), 0); // still on its way
+    form->Command2_Click();         // the window answers meanwhile
+    form->chooseEntry(1, 31);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::red); }));
+    QTest::qWait(200);
+    EXPECT_EQ(pictures.count(), 1);
+    EXPECT_EQ(boxes.size(), 1);
+
+    QTemporaryDir elsewhere;
+    for (const testing_support::HostileSheet &h :
+         testing_support::writeHostileSheets(elsewhere.path())) {
+        for (bool pasted : {false, true}) {
+            SCOPED_TRACE(std::string(h.what) + (pasted ? ", pasted" : ""));
+            const QString file = elsewhere.filePath(h.sheet);
+            boxes.clear();
+            if (pasted) {
+                auto *data = new QMimeData;
+                data->setUrls({QUrl::fromLocalFile(file)});
+                QGuiApplication::clipboard()->setMimeData(data);
+                form->importActions()->pasteAction()->trigger();
+            } else {
+                dialogs->picture = file;
+                form->importActions()->usePictureAction()->trigger();
+            }
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.isEmpty(); }, 3000));
+            EXPECT_EQ(boxes, QStringList{"Vorrin Propscope: " + file +
+                                         " cannot be a sheet: " + reasonText(h.refusal) + "."});
+        }
     }
 }
 
