@@ -17,11 +17,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define PROPSCOPE_ADDRESS_SANITIZER 1
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define PROPSCOPE_SHADOW_MEMORY 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PROPSCOPE_ADDRESS_SANITIZER 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define PROPSCOPE_SHADOW_MEMORY 1
 #endif
 #endif
 
@@ -164,7 +164,7 @@ QString lockDown(long long memoryBytes)
     if (::prctl(PR_SET_DUMPABLE, 0) != 0 || !limit(RLIMIT_CORE, 0) ||
         !limit(RLIMIT_CPU, kLifetimeSeconds))
         return QStringLiteral("the process limits could not be set");
-#ifndef PROPSCOPE_ADDRESS_SANITIZER // its shadow memory takes terabytes of address space
+#ifndef PROPSCOPE_SHADOW_MEMORY // a sanitizer's shadow memory takes terabytes of address space
     if (!limit(RLIMIT_AS, rlim_t(mappedBytes() + memoryBytes)))
         return QStringLiteral("the memory limit could not be set");
 #else

@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test. With --sanitize, builds in build-sanitize with
-# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer instead.
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer instead; with --thread, builds
+# the tests of the decode service, which many threads share, in build-thread with
+# ThreadSanitizer and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build
 options=()
-if [[ ${1:-} == --sanitize ]]; then
+targets=()
+tests=()
+if [[ ${1:-} == --thread ]]; then
+    build=build-thread
+    options=(-DPROPSCOPE_TSAN=ON)
+    targets=(--target decode_service_test tesselbox-decoder stand_in_helper)
+    tests=(-R decode_service_test)
+    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+elif [[ ${1:-} == --sanitize ]]; then
     build=build-sanitize
     options=(-DPROPSCOPE_SANITIZE=ON)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
@@ -16,5 +26,5 @@ fi
 
 bash scripts/install-deps.sh test
 cmake -S . -B "$build" -G Ninja "${options[@]}"
-cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure
+cmake --build "$build" "${targets[@]}"
+ctest --test-dir "$build" --output-on-failure "${tests[@]}"

@@ -136,6 +136,18 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
     connect(m_runtime, &WindowRuntime::sheetLoaded, m_imports, &ImportActions::follow);
     connect(m_imports, &ImportActions::sheetsChanged, this, &Form1::sheetsChanged);
     setAcceptDrops(true);
+    // While no helper can run, sheets are read in this process: said at the top of Image1's
+    // menu, with why, after every sheet loaded.
+    auto *unsandboxed = new QAction(m_image);
+    unsandboxed->setEnabled(false);
+    unsandboxed->setVisible(false);
+    m_image->insertAction(m_image->actions().value(0), unsandboxed);
+    connect(m_runtime, &WindowRuntime::sheetLoaded, unsandboxed, [this, unsandboxed] {
+        const QString problem =
+            m_loader.service() != nullptr ? m_loader.service()->sandboxProblem() : QString();
+        unsandboxed->setText(tr("Sheets are read without the sandbox: %1").arg(problem));
+        unsandboxed->setVisible(!problem.isEmpty());
+    });
     auto *gallery = new QAction(tr("Gallery of All Entries"), m_image);
     gallery->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     gallery->setShortcutContext(Qt::WindowShortcut);
