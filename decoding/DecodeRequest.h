@@ -63,8 +63,8 @@ struct DecodeRequest {
             return w <= size.width() && h <= size.height();
         case DecodeKind::Region:
             return answer == clip.size();
-        default:
-            return true;
+        default: // the picture at its own size, within the pixel limit every reader is held to
+            return w * h <= kMaxDecodedPixels;
         }
     }
 };

@@ -5,6 +5,7 @@
 #include <QtDebug>
 
 #include <algorithm>
+#include <utility>
 
 #include <unistd.h>
 
@@ -65,7 +66,7 @@ DecodeService::~DecodeService()
     }
 }
 
-DecodeService::Lane &DecodeService::laneOf(Requester who)
+const DecodeService::Lane &DecodeService::laneOf(Requester who) const
 {
     switch (who) {
     case Requester::Window:
@@ -75,6 +76,11 @@ DecodeService::Lane &DecodeService::laneOf(Requester who)
     default:
         return m_background;
     }
+}
+
+DecodeService::Lane &DecodeService::laneOf(Requester who)
+{
+    return const_cast<Lane &>(std::as_const(*this).laneOf(who));
 }
 
 std::shared_ptr<DecodeTicket> DecodeService::submit(FileDescriptor sheet,
@@ -138,14 +144,14 @@ void DecodeService::release(Requester who)
 QString DecodeService::sandboxProblem() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_problem;
+    return m_decodingHere ? m_problem : QString();
 }
 
 std::vector<pid_t> DecodeService::helpers(Requester who) const
 {
     const std::lock_guard lock(m_mutex);
     std::vector<pid_t> pids;
-    for (const auto &worker : const_cast<DecodeService *>(this)->laneOf(who).workers) {
+    for (const auto &worker : laneOf(who).workers) {
         if (const pid_t pid = worker->helper->pid(); pid > 0)
             pids.push_back(pid);
     }
@@ -190,12 +196,12 @@ void DecodeService::work(Worker &worker)
             continue;
         }
         if (start) {
-            QString why;
+            HelperFailure failure;
             if (mayTryHelper()) {
-                if (worker.helper->start(stopping, &why))
+                if (worker.helper->start(stopping, &failure))
                     helperRuns();
-                else if (!why.isEmpty())
-                    helperFailed(why);
+                else if (!failure.why.isEmpty())
+                    helperFailed(failure);
             }
             continue;
         }
@@ -220,17 +226,25 @@ DecodeResult DecodeService::serve(Worker &worker, Job &job)
                std::chrono::steady_clock::now() - started > kCancelGrace;
     };
     if (mayTryHelper()) {
-        QString why;
+        HelperFailure failure;
         if (std::optional<DecodeResult> result =
-                worker.helper->ask(job.sheet.get(), job.request, interrupted, &why)) {
+                worker.helper->ask(job.sheet.get(), job.request, interrupted, &failure)) {
             helperRuns();
             return std::move(*result);
         }
-        if (why.isEmpty()) // given up on
+        if (failure.why.isEmpty()) // given up on
             return refusal(SheetError::NotAPicture, QStringLiteral("no longer wanted"));
-        helperFailed(why);
+        helperFailed(failure);
     }
-    // The stated fallback: no helper can run here, so this process reads the file itself.
+    // The stated fallback: where no helper can run at all, this process reads the file itself.
+    // Where helpers ran, or could run but not now, the file waits for one: that a helper used
+    // up what the kernel gives must never take the sheet out of the sandbox.
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_decodingHere)
+            return refusal(SheetError::TooLarge,
+                           QStringLiteral("no decoding helper could start: %1").arg(m_problem));
+    }
     SheetFile file{FileDescriptor(::dup(job.sheet.get()))};
     return decodeSheet(file, job.request);
 }
@@ -241,23 +255,31 @@ bool DecodeService::mayTryHelper()
     return std::chrono::steady_clock::now() >= m_nextTry;
 }
 
-void DecodeService::helperFailed(const QString &why)
+void DecodeService::helperFailed(const HelperFailure &failure)
 {
     const std::lock_guard lock(m_mutex);
     m_retryPause = std::clamp(m_retryPause * 2, std::chrono::seconds(1), kLongestRetryPause);
     m_nextTry = std::chrono::steady_clock::now() + m_retryPause;
-    m_problem = why;
-    qWarning("tesselbox: decoding sheets in the window's own process, without the sandbox, for "
-             "now: %s; trying the helper again in %lld s",
-             qPrintable(why), static_cast<long long>(m_retryPause.count()));
+    m_problem = failure.why;
+    m_decodingHere = failure.cannotRunHere && !m_helperRan;
+    if (m_decodingHere)
+        qWarning("tesselbox: decoding sheets in the window's own process, without the sandbox, "
+                 "for now: %s; trying the helper again in %lld s",
+                 qPrintable(failure.why), static_cast<long long>(m_retryPause.count()));
+    else
+        qWarning("tesselbox: no decoding helper could start (%s); sheets wait for one, tried "
+                 "again in %lld s",
+                 qPrintable(failure.why), static_cast<long long>(m_retryPause.count()));
 }
 
 void DecodeService::helperRuns()
 {
     const std::lock_guard lock(m_mutex);
+    m_helperRan = true;
     if (m_problem.isEmpty())
         return;
     m_problem.clear();
+    m_decodingHere = false;
     m_retryPause = {};
     qWarning("tesselbox: the decoding helper runs again: sheets are decoded in its sandbox");
 }

@@ -31,9 +31,10 @@ struct DecodeServiceOptions {
 // helper, a locked-down process that the kernel and this service bound in memory and processor
 // time; the window, its viewer, and the gallery with adding sheets each have helpers of their
 // own, and waiting requests are served by priority. This service alone starts, replaces and
-// ends helpers. Where no helper can run, requests are decoded in this process, on the service's
-// own threads, which is said in the log; starting one is tried again later, after a pause that
-// grows.
+// ends helpers. Where no helper can run at all (its program is missing, or the kernel cannot
+// lock it down), requests are decoded in this process, on the service's own threads, which is
+// said in the log; where one could run but cannot start now, requests are refused. Starting one
+// is tried again after a pause that grows.
 //
 // Threads: submit(), warmUp(), release() and sandboxProblem() may be called from any thread.
 // Each helper belongs to one worker thread, the only one that talks to it; the queues, the
@@ -88,10 +89,11 @@ private:
     };
 
     Lane &laneOf(Requester who);
+    const Lane &laneOf(Requester who) const;
     void work(Worker &worker);
     DecodeResult serve(Worker &worker, Job &job);
     bool mayTryHelper();
-    void helperFailed(const QString &why);
+    void helperFailed(const HelperFailure &failure);
     void helperRuns();
 
     const DecodeServiceOptions m_options;
@@ -99,7 +101,9 @@ private:
     Lane m_window, m_viewer, m_background;
     bool m_stopping = false;
     std::uint64_t m_asked = 0;
-    QString m_problem;
+    QString m_problem;           // why the last helper could not be had
+    bool m_decodingHere = false; // no helper can run here: files are read in this process
+    bool m_helperRan = false;    // a helper ran once, so one can: never read files here
     std::chrono::steady_clock::time_point m_nextTry{};
     std::chrono::seconds m_retryPause{0};
 };

@@ -3,6 +3,7 @@
 #include "DecoderWire.h"
 #include "SheetLimits.h"
 
+#include <QImageReader>
 #include <QtDebug>
 
 #include <array>
@@ -117,10 +118,16 @@ public:
         if (image.isNull() || image.sizeInBytes() != bytes)
             return {};
         std::memcpy(image.bits(), m_view, size_t(bytes));
-        // A large picture's pages go back at once; a small one's are kept for the next.
-        if (bytes > kKeptBytes)
-            ::fallocate(m_file.get(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, 0, bytes);
         return image;
+    }
+
+    // Gives the buffer's pages back, but for the first `kept` bytes: a small picture's pages
+    // serve the next, and whatever a helper wrote anywhere else is not held for it.
+    void release(qint64 kept = 0)
+    {
+        kept = kept <= kKeptBytes ? kept : 0;
+        ::fallocate(m_file.get(), FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, kept,
+                    kAllocationLimitBytes - kept);
     }
 
 private:
@@ -144,19 +151,31 @@ void HelperProcess::end()
     reap();
 }
 
-bool HelperProcess::spawn(QString *why)
+// A copy of `fd` numbered above the helper's own descriptors, so that placing those never
+// overwrites it.
+FileDescriptor above(int fd)
 {
-    if (m_pixels->descriptor() < 0) {
-        *why = QStringLiteral("no shared memory for the pictures");
-        return false;
-    }
+    return FileDescriptor(::fcntl(fd, F_DUPFD_CLOEXEC, kHelperPixels + 1));
+}
+
+bool HelperProcess::spawn(HelperFailure *failure)
+{
     int pair[2];
     if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair) != 0) {
-        *why = errnoText(errno);
+        failure->why = errnoText(errno);
         return false;
     }
     FileDescriptor ours(pair[0]);
-    const FileDescriptor theirs(pair[1]);
+    const FileDescriptor socket = above(FileDescriptor(pair[1]).get());
+    // The buffer opened anew for each helper: flags a helper sets on its descriptor reach no
+    // helper after it.
+    const QByteArray buffer = "/proc/self/fd/" + QByteArray::number(m_pixels->descriptor());
+    const FileDescriptor pixels =
+        above(FileDescriptor(::open(buffer.constData(), O_RDWR | O_CLOEXEC)).get());
+    if (m_pixels->descriptor() < 0 || !pixels.isOpen() || !socket.isOpen()) {
+        failure->why = QStringLiteral("no shared memory for the pictures");
+        return false;
+    }
     // Standard input, output and error lead nowhere; the socket and the buffer are 3 and 4, and
     // every other descriptor is closed, whatever the window inherited. In a session of its own
     // the helper has no terminal, and no signal meant for the window's reaches it.
@@ -165,8 +184,8 @@ bool HelperProcess::spawn(QString *why)
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, theirs.get(), kHelperSocket);
-    posix_spawn_file_actions_adddup2(&actions, m_pixels->descriptor(), kHelperPixels);
+    posix_spawn_file_actions_adddup2(&actions, socket.get(), kHelperSocket);
+    posix_spawn_file_actions_adddup2(&actions, pixels.get(), kHelperPixels);
     posix_spawn_file_actions_addclosefrom_np(&actions, kHelperPixels + 1);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
@@ -192,8 +211,12 @@ bool HelperProcess::spawn(QString *why)
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (failed != 0) {
-        *why = QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(m_limits.program.c_str()),
-                                            errnoText(failed));
+        failure->why = QStringLiteral("%1: %2").arg(
+            QString::fromLocal8Bit(m_limits.program.c_str()), errnoText(failed));
+        // Only a program that is not there to run means it cannot run here; running out of
+        // processes or memory is for now.
+        failure->cannotRunHere =
+            failed == ENOENT || failed == EACCES || failed == ENOEXEC || failed == ENOTDIR;
         return false;
     }
     m_pid = pid;
@@ -202,17 +225,17 @@ bool HelperProcess::spawn(QString *why)
     return true;
 }
 
-bool HelperProcess::start(const std::function<bool()> &interrupted, QString *why)
+bool HelperProcess::start(const std::function<bool()> &interrupted, HelperFailure *failure)
 {
     if (m_greeted)
         return true;
-    if (m_pid <= 0 && !spawn(why))
+    if (m_pid <= 0 && !spawn(failure))
         return false;
     const auto deadline = std::chrono::steady_clock::now() + kStartGuard;
     while (std::chrono::steady_clock::now() < deadline) {
         if (interrupted()) {
             reap();
-            why->clear();
+            *failure = {};
             return false;
         }
         pollfd watch{m_socket.get(), POLLIN, 0};
@@ -226,15 +249,16 @@ bool HelperProcess::start(const std::function<bool()> &interrupted, QString *why
             break;
         if (hello.sandboxed == 0) {
             const QString reason = takeText(hello.reason, hello.reasonBytes, sizeof hello.reason);
-            *why =
+            failure->why =
                 QStringLiteral("the decoding helper cannot lock itself down here: %1").arg(reason);
+            failure->cannotRunHere = true;
             reap();
             return false;
         }
         m_greeted = true;
         return true;
     }
-    *why = QStringLiteral("the decoding helper did not start");
+    failure->why = QStringLiteral("the decoding helper did not start");
     reap();
     return false;
 }
@@ -250,6 +274,7 @@ int HelperProcess::reap()
     }
     m_socket.reset();
     m_greeted = false;
+    m_pixels->release();
     return status;
 }
 
@@ -264,13 +289,13 @@ std::optional<std::chrono::nanoseconds> HelperProcess::processorTime() const
 
 std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &request,
                                                const std::function<bool()> &interrupted,
-                                               QString *why)
+                                               HelperFailure *failure)
 {
     // A helper that was gone before it saw the request, or that retired after its last answer
     // (its lifetime's processor time spent), says nothing about this sheet: it is replaced and
     // asked again, once.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!start(interrupted, why))
+        if (!start(interrupted, failure))
             return std::nullopt;
         const WireRequest wire = toWire(request, ++m_lastId);
         if (!sendMessage(m_socket.get(), &wire, sizeof wire, sheet)) {
@@ -279,31 +304,12 @@ std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &r
         }
         const auto asked = std::chrono::steady_clock::now();
         const std::optional<std::chrono::nanoseconds> spentBefore = processorTime();
+        int stale = 0;
         for (;;) {
-            pollfd watch{m_socket.get(), POLLIN, 0};
-            const int ready = ::poll(&watch, 1, int(kTick.count()));
-            if (ready < 0 && errno != EINTR)
-                return brokeProtocol(errnoText(errno));
-            if (ready > 0) {
-                char peek;
-                if (::recv(m_socket.get(), &peek, 1, MSG_PEEK | MSG_DONTWAIT) == 0) {
-                    const int status = reap(); // it ended without a word
-                    if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && attempt == 0)
-                        break;
-                    return helperEnded(status);
-                }
-                WireReply reply;
-                if (!receiveMessage(m_socket.get(), &reply, sizeof reply))
-                    return brokeProtocol(QStringLiteral("a message that is no answer"));
-                if (reply.id < wire.id)
-                    continue; // an answer to a request given up on: not this one's
-                if (reply.id != wire.id)
-                    return brokeProtocol(QStringLiteral("an answer to a request not made"));
-                return answer(reply, request);
-            }
+            // Every bound is looked at on every pass, however busy the helper keeps the socket.
             if (interrupted()) {
                 reap();
-                why->clear();
+                *failure = {};
                 return std::nullopt;
             }
             const std::optional<std::chrono::nanoseconds> spent = processorTime();
@@ -315,6 +321,29 @@ std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &r
                 reap();
                 return refusal(SheetError::TooLarge, QStringLiteral("took too long"));
             }
+            pollfd watch{m_socket.get(), POLLIN, 0};
+            const int ready = ::poll(&watch, 1, int(kTick.count()));
+            if (ready < 0 && errno != EINTR)
+                return brokeProtocol(errnoText(errno));
+            if (ready <= 0)
+                continue;
+            char peek;
+            const ssize_t peeked = ::recv(m_socket.get(), &peek, 1, MSG_PEEK | MSG_DONTWAIT);
+            if (peeked == 0 || (peeked < 0 && errno != EAGAIN && errno != EINTR)) {
+                const int status = reap(); // it ended without a word
+                if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && attempt == 0)
+                    break;
+                return helperEnded(status);
+            }
+            WireReply reply;
+            if (!receiveMessage(m_socket.get(), &reply, sizeof reply))
+                return brokeProtocol(QStringLiteral("a message that is no answer"));
+            // One answer to a request given up on may be on its way still; more is no mistake.
+            if (reply.id < wire.id && ++stale <= 1)
+                continue;
+            if (reply.id != wire.id)
+                return brokeProtocol(QStringLiteral("an answer to a request not made"));
+            return answer(reply, request);
         }
     }
     return refusal(SheetError::NotAPicture, QStringLiteral("the helper ended"));
@@ -337,11 +366,11 @@ DecodeResult HelperProcess::answer(const WireReply &reply, const DecodeRequest &
     DecodeResult result;
     result.error = SheetError(reply.error);
     result.detail = takeText(reply.detail, reply.detailBytes, sizeof reply.detail);
+    // Only the formats this program's readers know: the name later picks a clipboard type.
+    static const QList<QByteArray> kFormats = QImageReader::supportedImageFormats();
     const QByteArray format(reply.format, qsizetype(qstrnlen(reply.format, sizeof reply.format)));
-    for (const char c : format) {
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            return brokeProtocol(QStringLiteral("a format with a strange name"));
-    }
+    if (!format.isEmpty() && !kFormats.contains(format))
+        return brokeProtocol(QStringLiteral("a format with a strange name"));
     result.format = format;
     if (reply.fullWidth > 0 && reply.fullHeight > 0)
         result.fullSize = QSize(reply.fullWidth, reply.fullHeight);
@@ -356,6 +385,7 @@ DecodeResult HelperProcess::answer(const WireReply &reply, const DecodeRequest &
                                  .arg(reply.width)
                                  .arg(reply.height));
     result.image = m_pixels->take(size, QImage::Format(reply.pixelFormat));
+    m_pixels->release(result.image.sizeInBytes());
     if (result.image.isNull())
         return refusal(SheetError::TooLarge, QStringLiteral("no memory for the picture"));
     return result;

@@ -24,6 +24,12 @@ struct HelperLimits {
     std::chrono::milliseconds processorPerSheet{kHelperMillisecondsPerSheet};
 };
 
+// Why no helper could be had for a request.
+struct HelperFailure {
+    QString why;                // empty: the request was given up on
+    bool cannotRunHere = false; // the program is missing, or the kernel cannot lock it down
+};
+
 // One decoding helper process and the socket to it. Owned and used by one thread alone, the
 // service's worker; only pid() may be read from elsewhere. The helper's answers are believed
 // only as far as they can be checked, and it is held to its processor time from here, by its
@@ -35,13 +41,14 @@ public:
     HelperProcess(const HelperProcess &) = delete;
     HelperProcess &operator=(const HelperProcess &) = delete;
 
-    // Starts the helper when none runs and waits until it is locked down; false, with `why`
-    // said, when it cannot run here.
-    bool start(const std::function<bool()> &interrupted, QString *why);
-    // The helper's answer to `request` for the sheet open as `sheet`. None, with `why` said,
-    // when no helper can run here, or when `interrupted` said to stop (then `why` is empty).
+    // Starts the helper when none runs and waits until it is locked down; false, with
+    // `failure` said, when it cannot be had.
+    bool start(const std::function<bool()> &interrupted, HelperFailure *failure);
+    // The helper's answer to `request` for the sheet open as `sheet`. None, with `failure` said,
+    // when no helper can be had, or when `interrupted` said to stop.
     std::optional<DecodeResult> ask(int sheet, const DecodeRequest &request,
-                                    const std::function<bool()> &interrupted, QString *why);
+                                    const std::function<bool()> &interrupted,
+                                    HelperFailure *failure);
     // Ends the helper, if one runs.
     void end();
     pid_t pid() const { return m_pid.load(); }
@@ -52,12 +59,8 @@ public:
 
 private:
     class PixelBuffer;
-    enum class Heard { Answer, Ended, TimedOut, Interrupted, Stale };
-
-    bool spawn(QString *why);
+    bool spawn(HelperFailure *failure);
     int reap();
-    Heard listen(std::uint64_t id, const std::function<bool()> &interrupted,
-                 struct WireReply *reply);
     std::optional<std::chrono::nanoseconds> processorTime() const;
     DecodeResult answer(const struct WireReply &reply, const DecodeRequest &request);
     DecodeResult brokeProtocol(const QString &what);

@@ -171,8 +171,10 @@ void SheetProbe::inspect(const DecodeRequest &request)
             m_full.boundedTo(m_full.scaled(m_target, Qt::KeepAspectRatio)).expandedTo(QSize(1, 1));
     const bool clipped = request.kind == DecodeKind::Region;
     m_clip = clipped ? request.clip : QRect(QPoint(), m_target);
-    if (m_clip.isEmpty() ||
-        qint64(m_clip.width()) * m_clip.height() * kBytesPerPixel > kAllocationLimitBytes) {
+    // At its own size a picture is held to the pixel limit, whatever its format decodes at.
+    const qint64 pixels = qint64(m_clip.width()) * m_clip.height();
+    if (m_clip.isEmpty() || pixels * kBytesPerPixel > kAllocationLimitBytes ||
+        (request.kind == DecodeKind::OwnSize && pixels > kMaxDecodedPixels)) {
         refuse(SheetError::TooLarge, pixelsText(m_clip.size()) + QStringLiteral(" asked for"));
         return;
     }

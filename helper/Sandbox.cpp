@@ -142,13 +142,14 @@ QString filter()
         failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, call, 1,
                                      argument(2, SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
     // Descriptor flags, never an owner, a signal or a lease: those make the kernel signal
-    // another process when a descriptor becomes ready.
+    // another process when a descriptor becomes ready; and no status flag but blocking or not,
+    // so the window's pixel buffer stays as the window made it.
     for (int command : {F_GETFD, F_SETFD, F_GETFL, F_DUPFD_CLOEXEC})
         failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 1,
                                      argument(1, SCMP_CMP_EQ, scmp_datum_t(command)));
-    failed |= ::seccomp_rule_add(context, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 2,
-                                 argument(1, SCMP_CMP_EQ, F_SETFL),
-                                 argument(2, SCMP_CMP_MASKED_EQ, O_ASYNC, 0));
+    failed |= ::seccomp_rule_add(
+        context, SCMP_ACT_ALLOW, SCMP_SYS(fcntl), 2, argument(1, SCMP_CMP_EQ, F_SETFL),
+        argument(2, SCMP_CMP_MASKED_EQ, O_ASYNC | O_APPEND | O_DIRECT | O_NOATIME, 0));
     if (failed == 0)
         failed = ::seccomp_load(context);
     ::seccomp_release(context);

@@ -53,9 +53,14 @@ std::vector<Found> filesOf(const std::string &path)
 std::shared_ptr<DecodeTicket> examine(ImportCandidate &candidate, const SheetLoader &loader,
                                       QSize box)
 {
+    // Looked at before it is opened: opening a device or a FIFO may do something by itself.
+    struct stat st {};
+    if (::stat(candidate.source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        candidate.refusal = SheetError::NotAFile;
+        return nullptr;
+    }
     candidate.file.reset(
         ::open(candidate.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat st {};
     if (!candidate.file.isOpen())
         candidate.refusal = errno == EACCES || errno == EPERM ? SheetError::NoPermission
                             : errno == ENOENT                 ? SheetError::Missing

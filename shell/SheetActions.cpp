@@ -53,7 +53,7 @@ QString mimeTypeOf(const QByteArray &format)
         return {};
     const QMimeType type = QMimeDatabase().mimeTypeForFile(
         QStringLiteral("sheet.") + QString::fromLatin1(format), QMimeDatabase::MatchExtension);
-    return type.isDefault() ? QString() : type.name();
+    return type.name().startsWith(QLatin1String("image/")) ? type.name() : QString();
 }
 
 } // namespace

@@ -17,8 +17,9 @@
 namespace shell {
 
 // How long the window waits for a decoder before it goes on answering the user: well within a
-// blink, and long enough for the sheets it usually shows.
-inline constexpr std::chrono::milliseconds kPatience{50};
+// blink, and long enough for the sheets it usually shows; with finding and opening the file,
+// the window is never held more than 50 ms.
+inline constexpr std::chrono::milliseconds kPatience{40};
 
 class CatalogueList;
 class Dialogs;

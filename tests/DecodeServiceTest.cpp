@@ -77,6 +77,7 @@ TEST(Lockdown, NothingReachesOutEvenUnderTighterLimits)
             ::fcntl(pipe[0], F_SETOWN, ::getppid()) != -1,
             ::fcntl(pipe[0], F_SETSIG, SIGKILL) != -1,
             ::fcntl(pipe[0], F_SETFL, O_ASYNC) != -1,
+            ::fcntl(pipe[0], F_SETFL, O_APPEND) != -1,
             ::fcntl(pipe[0], F_SETFL, O_NONBLOCK) != 0, // what Qt's threads do
             ::memfd_create("more", 0) != -1,
             code != MAP_FAILED,
@@ -129,16 +130,20 @@ TEST(DecodeService, HelperHoldsOnlyWhatItIsGiven)
 }
 
 // The window believes nothing in an answer it did not ask for, and one that never comes leaves
-// it free: each stand-in helper is asked twice for the box, then for a thumbnail.
+// it free: each stand-in helper is asked twice for the box, then for a thumbnail, which the
+// gallery's helpers decode.
 TEST(DecodeService, BelievesOnlyWhatItAskedFor)
 {
     const QString damaged = "error 2: the decoder's answer was damaged";
+    const QString crashed = "error 2: the decoder crashed (signal 6)";
     const std::tuple<const char *, QStringList> cases[] = {
         // the stand-in; what its answers came to
         {"stale", {"#ff0000", "#0000ff", "#ff0000"}},  // the old answers are dropped
         {"double", {"#ff0000", "#0000ff", "#ff0000"}}, // each second one is old by then
+        {"flood", {damaged, damaged, damaged}},
         {"tall", {damaged, damaged, damaged}},
-        {"crash", QStringList(3, "error 2: the decoder crashed (signal 6)")},
+        {"crash", QStringList(3, crashed)},
+        {"append", {crashed, "#0000ff", crashed}}, // its next helper is not affected
     };
     QTemporaryDir folder;
     for (const auto &[name, answers] : cases) {
@@ -207,7 +212,7 @@ TEST(DecodeService, EachBoundHoldsOnItsOwn)
     }
 }
 
-// Where the helper cannot start, sheets are decoded here, which the log and the service say;
+// Where the helper cannot run, sheets are decoded here, which the log and the service say;
 // starting it is tried again after a pause, and once it runs, sheets go to it again.
 TEST(DecodeService, TriesItsHelperAgainAfterAPause)
 {
@@ -224,6 +229,18 @@ TEST(DecodeService, TriesItsHelperAgainAfterAPause)
     QTest::qWait(1100);
     EXPECT_EQ(centre(service.decode(sheet.open(), DecodeRequest::box(kBox))), QColor(Qt::green));
     EXPECT_EQ(service.helpers(Requester::Window).size(), 1u);
+    EXPECT_TRUE(service.sandboxProblem().isEmpty());
+    // Once a helper ran, one that cannot start leaves the file unread, whatever the cause: a
+    // helper that used up the processes or memory it may have must not get files read here.
+    ASSERT_TRUE(QFile::remove(program));
+    const pid_t helper = service.helpers(Requester::Window)[0];
+    ::kill(helper, SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] { // ended, not yet reaped
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(helper));
+        return stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
+    }));
+    const DecodeResult refused = service.decode(sheet.open(), DecodeRequest::box(kBox));
+    EXPECT_EQ(int(refused.error), int(SheetError::TooLarge)) << refused.detail.toStdString();
     EXPECT_TRUE(service.sandboxProblem().isEmpty());
 }
 

@@ -1,6 +1,8 @@
 // A decoding helper that misbehaves as its name says, for the window's side to be tried against:
 // "tall" answers with a picture far larger than asked, "stale" answers an old request before
-// the real one, "double" answers every request twice, "silent" never answers, "crash" dies.
+// the real one and "flood" three times, "double" answers every request twice, "silent" never
+// answers, "crash" dies, and "append" makes the pixel buffer's writes append, then dies, at the
+// first request only.
 // Its real answers are pictures of the size asked, red for odd request numbers, blue for even.
 #include "DecoderWire.h"
 
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace sheets;
@@ -46,7 +49,8 @@ int main(int, char *argv[])
         FileDescriptor sheet;
         if (!receiveMessage(kHelperSocket, &request, sizeof request, &sheet))
             return 0;
-        if (name == "crash")
+        if (name == "crash" ||
+            (name == "append" && request.id == 1 && ::fcntl(kHelperPixels, F_SETFL, O_APPEND) == 0))
             ::abort();
         if (name == "silent") {
             ::pause();
@@ -57,7 +61,7 @@ int main(int, char *argv[])
             reply.width = 16384;
             reply.height = 8192;
         }
-        if (name == "stale") {
+        for (int i = 0; i < (name == "stale" ? 1 : name == "flood" ? 3 : 0); ++i) {
             WireReply old = reply;
             old.id = request.id - 1;
             old.width = old.height = 1;

@@ -18,9 +18,12 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QUrl>
 #include <QtConcurrent>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -158,7 +161,7 @@ void ImportActions::usePicture(const QMimeData *data)
     if (paths.size() == 1)
         useFile(paths[0]);
     else if (data != nullptr && data->hasImage())
-        useImage(qvariant_cast<QImage>(data->imageData()));
+        useImage(data);
     else
         m_dialogs.message(m_box->window(), tr("There is no picture to paste."),
                           qs(kApplicationTitle));
@@ -174,28 +177,53 @@ void ImportActions::useFile(const QString &path)
                           qs(kApplicationTitle));
         return;
     }
-    // Only a file its decoder reads for the box can be a sheet; the window goes on meanwhile.
-    const Offered offered{m_chosen->sheet, file, path};
-    m_checking = sheets::PendingDecode(m_loader.request(
-        sheets::FileDescriptor(::dup(file->get())), sheets::DecodeRequest::box(deviceSize(m_box))));
+    check({m_chosen->sheet, file, path});
+}
+
+// Only a picture its decoder reads for the box can be a sheet; the window goes on meanwhile.
+void ImportActions::check(const Offered &offered)
+{
+    m_checking =
+        sheets::PendingDecode(m_loader.request(sheets::FileDescriptor(::dup(offered.source->get())),
+                                               sheets::DecodeRequest::box(deviceSize(m_box))));
     if (m_checking->waitFor(m_patience)) {
-        const sheets::DecodeResult check = m_checking->take();
+        const sheets::DecodeResult result = m_checking->take();
         m_checking.reset();
-        checked(offered, check);
+        checked(offered, result);
         return;
     }
-    m_checking->then(this, [this, offered](const sheets::DecodeResult &check) {
+    m_checking->then(this, [this, offered](const sheets::DecodeResult &result) {
         m_checking = {};
-        checked(offered, check);
+        checked(offered, result);
     });
 }
 
-// Pixels from the clipboard or another program are kept as PNG, written off the window's
-// thread: a screenshot takes a while to pack.
-void ImportActions::useImage(const QImage &image)
+// Another program's picture comes as a file's bytes, which are kept as they are once its helper
+// has read them, and are never read here; pixels of this program's own are packed as PNG, off
+// the window's thread, since a screenshot takes a while to pack.
+void ImportActions::useImage(const QMimeData *data)
 {
+    QStringList types = data->formats().filter(QRegularExpression(QStringLiteral("^image/")));
+    if (!types.isEmpty()) {
+        types.sort(); // image/png first where there is one, else the first in order
+        std::stable_partition(types.begin(), types.end(), [](const QString &type) {
+            return type == QLatin1String("image/png");
+        });
+        const QByteArray bytes = data->data(types.first());
+        auto memory =
+            std::make_shared<sheets::FileDescriptor>(::memfd_create("picture", MFD_CLOEXEC));
+        if (bytes.isEmpty() || !memory->isOpen() ||
+            ::write(memory->get(), bytes.constData(), std::size_t(bytes.size())) != bytes.size()) {
+            m_dialogs.message(m_box->window(), tr("The picture could not be taken."),
+                              qs(kApplicationTitle));
+            return;
+        }
+        check({m_chosen->sheet, memory, tr("The pasted picture")});
+        return;
+    }
     m_encoding.setFuture(QtConcurrent::run(
-        [image, offered = Offered{m_chosen->sheet, nullptr, tr("The pasted picture")}]() mutable {
+        [image = qvariant_cast<QImage>(data->imageData()),
+         offered = Offered{m_chosen->sheet, nullptr, tr("The pasted picture")}]() mutable {
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
@@ -203,8 +231,7 @@ void ImportActions::useImage(const QImage &image)
                 std::make_shared<sheets::FileDescriptor>(::memfd_create("picture", MFD_CLOEXEC));
             const int memory = offered.source->get();
             if (image.isNull() || !QImageWriter(&buffer, "png").write(image) || memory < 0 ||
-                ::write(memory, png.constData(), std::size_t(png.size())) != png.size() ||
-                ::lseek(memory, 0, SEEK_SET) != 0)
+                ::write(memory, png.constData(), std::size_t(png.size())) != png.size())
                 offered.source->reset();
             return offered;
         }));

@@ -71,7 +71,8 @@ signals:
 private:
     void usePicture(const QMimeData *data);
     void useFile(const QString &path);
-    void useImage(const QImage &image);
+    void useImage(const QMimeData *data);
+    void check(const Offered &offered);
     void checked(const Offered &offered, const sheets::DecodeResult &check);
     void confirmAndWrite(const Offered &offered);
 

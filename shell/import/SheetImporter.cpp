@@ -157,8 +157,11 @@ void SheetImporter::hideProgress()
 {
     m_showProgress.stop();
     if (m_progress != nullptr) {
+        // Forgotten at once: a later import must not show a dialog that is on its way out.
         m_progress->disconnect(this);
+        m_progress->hide();
         m_progress->deleteLater();
+        m_progress = nullptr;
     }
 }
 
