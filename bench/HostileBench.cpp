@@ -236,22 +236,23 @@ int main(int argc, char *argv[])
             const QString offered = elsewhere + '/' + h.sheet;
             const QString added = root.filePath(QStringLiteral("add-%1").arg(h.index));
             double stall = -1;
-            if (name == "choose") {
+            // The hostile file in the sheet folder, in place of what was there.
+            auto placeHostile = [&] {
                 QFile::remove(inSheets);
-                if (!h.write(inSheets))
-                    return 2;
+                const bool written = h.write(inSheets);
                 settle();
+                return written;
+            };
+            if (name == "choose") {
+                if (!placeHostile())
+                    return 2;
                 const int before = answers;
                 const int shown = pictures;
                 stall = longestStall([&] { form.chooseEntry(1, h.index); },
                                      [&] { return answers > before || pictures > shown; });
             } else if (name == "copy") {
-                if (!showGood(h))
+                if (!showGood(h) || !placeHostile())
                     return 2;
-                QFile::remove(inSheets);
-                if (!h.write(inSheets))
-                    return 2;
-                settle();
                 const int before = answers;
                 const int copies = clipboards;
                 stall = longestStall([&] { form.sheetActions()->copyPicture(); },

@@ -1,6 +1,7 @@
 #include "SheetStore.h"
 
 #include "SheetFolders.h"
+#include "SheetLimits.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -178,6 +179,11 @@ SheetStore::Pending SheetStore::write(const FileDescriptor &folder, std::string_
             n = copyByHand(source, &offset, pending.fd());
         if (n < 0) {
             *error = writeProblem(name, errno);
+            return {};
+        }
+        // A file that grew past any sheet since it was looked at fills no disk.
+        if (offset > kMaxSheetBytes) {
+            *error = QStringLiteral("%1 grew larger than a sheet may be").arg(qName(name));
             return {};
         }
     }

@@ -97,12 +97,23 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     connect(box, &PictureBox::dropped, this, [this](const QMimeData *data) { drop(data, true); });
     connect(m_importer, &SheetImporter::sheetsAdded, this,
             [this](const QStringList &sheets) { emit sheetsChanged(sheets, false); });
+    connect(&m_comparing, &QFutureWatcher<Offered>::finished, this,
+            [this] { confirmAndWrite(m_comparing.result()); });
+    connect(&m_writing, &QFutureWatcher<Written>::finished, this, [this] {
+        const Written written = m_writing.result();
+        if (written.error.isEmpty())
+            emit sheetsChanged({qs(written.sheet)}, true);
+        else
+            m_dialogs.message(m_box->window(),
+                              written.error + tr(". The sheet there stays as it was."),
+                              qs(kApplicationTitle));
+    });
     connect(&m_encoding, &QFutureWatcher<Offered>::finished, this, [this] {
         if (m_encoding.isCanceled())
             return;
         const Offered offered = m_encoding.result();
         if (offered.source->isOpen())
-            confirmAndWrite(offered);
+            checked(offered, {});
         else
             m_dialogs.message(m_box->window(), tr("The picture could not be taken."),
                               qs(kApplicationTitle));
@@ -246,7 +257,12 @@ void ImportActions::checked(const Offered &offered, const sheets::DecodeResult &
             qs(kApplicationTitle));
         return;
     }
-    confirmAndWrite(offered);
+    // Held against the sheet there now off the window's thread: both may be large.
+    m_comparing.setFuture(
+        QtConcurrent::run([store = m_store, offered = Offered(offered)]() mutable {
+            offered.existing = store.compare(offered.sheet, offered.source->get());
+            return offered;
+        }));
 }
 
 void ImportActions::confirmAndWrite(const Offered &offered)
@@ -254,8 +270,7 @@ void ImportActions::confirmAndWrite(const Offered &offered)
     QWidget *window = m_box->window();
     const QString title = qs(kApplicationTitle);
     const std::string &sheet = offered.sheet;
-    const int source = offered.source->get();
-    const sheets::SheetStore::Existing existing = m_store.compare(sheet, source);
+    const sheets::SheetStore::Existing existing = offered.existing;
     if (existing == sheets::SheetStore::Existing::Same) {
         m_dialogs.message(window, tr("This picture is %1 already.").arg(qs(sheet)), title);
         return;
@@ -268,18 +283,19 @@ void ImportActions::confirmAndWrite(const Offered &offered)
                                             qs(sheets::SheetStore::kReplacedFolder));
     if (!m_dialogs.confirm(window, question, tr("Use Picture"), tr("Cancel")))
         return;
-    QString error;
-    const sheets::FileDescriptor folder = m_store.open(&error);
-    sheets::SheetStore::Pending pending = folder.isOpen()
-                                              ? m_store.write(folder, sheet, source, &error)
-                                              : sheets::SheetStore::Pending();
-    if (!pending.isValid() || !m_store.flush(pending, &error) ||
-        !m_store.install(std::move(pending), true, &error)) {
-        m_dialogs.message(window, error + tr(". The sheet there stays as it was."), title);
-        return;
-    }
-    sheets::SheetStore::flushFolder(folder);
-    emit sheetsChanged({qs(sheet)}, true);
+    // Written and flushed off the window's thread: a large picture takes a moment on the disk.
+    m_writing.setFuture(QtConcurrent::run([store = m_store, offered]() -> Written {
+        QString error;
+        const sheets::FileDescriptor folder = store.open(&error);
+        sheets::SheetStore::Pending pending =
+            folder.isOpen() ? store.write(folder, offered.sheet, offered.source->get(), &error)
+                            : sheets::SheetStore::Pending();
+        if (!pending.isValid() || !store.flush(pending, &error) ||
+            !store.install(std::move(pending), true, &error))
+            return {offered.sheet, error};
+        sheets::SheetStore::flushFolder(folder);
+        return {offered.sheet, {}};
+    }));
 }
 
 } // namespace shell

@@ -62,6 +62,13 @@ public:
         std::string sheet;
         std::shared_ptr<sheets::FileDescriptor> source;
         QString what;
+        sheets::SheetStore::Existing existing = sheets::SheetStore::Existing::None;
+    };
+
+    // What became of writing a picture as a sheet: an error, or none.
+    struct Written {
+        std::string sheet;
+        QString error;
     };
 
 signals:
@@ -87,8 +94,10 @@ private:
     QAction *m_usePicture;
     std::optional<Chosen> m_chosen;
     std::chrono::milliseconds m_patience;
-    sheets::PendingDecode m_checking;   // a picture file being decoded before the question
-    QFutureWatcher<Offered> m_encoding; // a pasted picture being written as PNG
+    sheets::PendingDecode m_checking;    // a picture file being decoded before the question
+    QFutureWatcher<Offered> m_encoding;  // a pasted picture being written as PNG
+    QFutureWatcher<Offered> m_comparing; // a picture held against the sheet there now
+    QFutureWatcher<Written> m_writing;   // a picture on its way into the sheet folder
 };
 
 } // namespace shell
