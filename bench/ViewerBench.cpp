@@ -8,6 +8,7 @@
 #include "SheetActions.h"
 #include "SheetDecode.h"
 #include "SheetViewer.h"
+#include "Startup.h"
 #include "ViewerDecoder.h"
 #include "ZoomView.h"
 
@@ -86,8 +87,11 @@ int main(int argc, char *argv[])
     std::vector<double> firstPicture, stalls, sharp, floors;
     for (int round = 0; round < kRounds; ++round) {
         int messages = 0;
+        // Decoded by the helpers, as the program does.
         shell::Form1 form(sheets::SheetPlaces{{folder}, {}, folder},
-                          std::make_unique<bench::CountingDialogs>(messages));
+                          std::make_unique<bench::CountingDialogs>(messages),
+                          shell::decodeService());
+        form.setPatience(std::chrono::seconds(10)); // the choice before the viewer, whole
         form.Form_Load();
         form.show();
         form.chooseEntry(1, 27);

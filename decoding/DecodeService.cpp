@@ -131,9 +131,6 @@ void DecodeService::release(Requester who)
         for (auto job = theirs; job != lane.queue.end(); ++job)
             dropped.push_back(job->ticket);
         lane.queue.erase(theirs, lane.queue.end());
-        for (const auto &worker : lane.workers)
-            worker->end = lane.endsWhenIdle;
-        lane.wake.notify_all();
     }
     for (const auto &ticket : dropped) {
         ticket->cancel();
@@ -168,17 +165,14 @@ void DecodeService::work(Worker &worker)
     for (;;) {
         std::optional<Job> job;
         bool start = false;
+        bool idle = false;
         {
             std::unique_lock lock(m_mutex);
-            const auto ready = [&] {
-                return m_stopping || !lane.queue.empty() || worker.warm || worker.end;
-            };
-            if (lane.endsWhenIdle && worker.helper->pid() > 0) {
-                if (!lane.wake.wait_for(lock, m_options.idleEnd, ready))
-                    worker.end = true;
-            } else {
+            const auto ready = [&] { return m_stopping || !lane.queue.empty() || worker.warm; };
+            if (lane.endsWhenIdle && worker.helper->pid() > 0)
+                idle = !lane.wake.wait_for(lock, m_options.idleEnd, ready);
+            else
                 lane.wake.wait(lock, ready);
-            }
             if (m_stopping)
                 break;
             if (!lane.queue.empty()) {
@@ -187,14 +181,12 @@ void DecodeService::work(Worker &worker)
             } else if (worker.warm) {
                 worker.warm = false;
                 start = true;
-            } else {
-                worker.end = false;
             }
         }
-        if (!job && !start) {
+        if (idle) // nothing asked of it for a while: its memory goes back
             worker.helper->end();
+        if (!job && !start)
             continue;
-        }
         if (start) {
             HelperFailure failure;
             if (mayTryHelper()) {

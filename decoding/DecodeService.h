@@ -54,8 +54,8 @@ public:
 
     // Starts the helper of `who` now, so that its first request does not wait for it.
     void warmUp(Requester who);
-    // `who` wants nothing more for now: its waiting requests are dropped, and its helpers end
-    // once they have nothing to do.
+    // `who` wants nothing more for now: its waiting requests are dropped at once. Its helpers
+    // end after idleEnd with nothing to do, so that opening the gallery again soon finds them.
     void release(Requester who);
 
     // Why sheets are decoded in this process rather than in a helper; empty while helpers run.
@@ -78,7 +78,6 @@ private:
         Lane *lane = nullptr;
         std::unique_ptr<HelperProcess> helper;
         bool warm = false; // start the helper without waiting for a request
-        bool end = false;  // end the helper once there is nothing to do
         std::thread thread;
     };
     struct Lane {
