@@ -5,6 +5,7 @@
 #include "SheetFiles.h"
 
 #include "RequestLoop.h"
+#include "SheetDecode.h"
 #include "SheetLoader.h"
 #include "SheetProbe.h"
 #include "WindowDescription.h"
