@@ -229,8 +229,9 @@ DecodeResult DecodeService::serve(Worker &worker, Job &job)
         helperFailed(failure);
     }
     // The stated fallback: where no helper can run at all, this process reads the file itself.
-    // Where helpers ran, or could run but not now, the file waits for one: that a helper used
-    // up what the kernel gives must never take the sheet out of the sandbox.
+    // Where helpers ran, or could run but cannot start now, the file is refused until one
+    // starts: a helper that used up what the kernel gives must never take a sheet out of the
+    // sandbox.
     {
         const std::lock_guard lock(m_mutex);
         if (!m_decodingHere)
@@ -259,8 +260,8 @@ void DecodeService::helperFailed(const HelperFailure &failure)
                  "for now: %s; trying the helper again in %lld s",
                  qPrintable(failure.why), static_cast<long long>(m_retryPause.count()));
     else
-        qWarning("tesselbox: no decoding helper could start (%s); sheets wait for one, tried "
-                 "again in %lld s",
+        qWarning("tesselbox: no decoding helper could start (%s); sheets are refused until one "
+                 "does, tried again in %lld s",
                  qPrintable(failure.why), static_cast<long long>(m_retryPause.count()));
 }
 

@@ -138,7 +138,6 @@ private:
 
 HelperProcess::HelperProcess(HelperLimits limits)
     : m_limits(std::move(limits))
-    , m_pixels(std::make_unique<PixelBuffer>())
 {}
 
 HelperProcess::~HelperProcess()
@@ -169,6 +168,8 @@ bool HelperProcess::spawn(HelperFailure *failure)
     const FileDescriptor socket = above(FileDescriptor(pair[1]).get());
     // The buffer opened anew for each helper: flags a helper sets on its descriptor reach no
     // helper after it.
+    if (!m_pixels) // made by the first helper, on its worker's thread, not while the window starts
+        m_pixels = std::make_unique<PixelBuffer>();
     const QByteArray buffer = "/proc/self/fd/" + QByteArray::number(m_pixels->descriptor());
     const FileDescriptor pixels =
         above(FileDescriptor(::open(buffer.constData(), O_RDWR | O_CLOEXEC)).get());
@@ -274,7 +275,8 @@ int HelperProcess::reap()
     }
     m_socket.reset();
     m_greeted = false;
-    m_pixels->release();
+    if (m_pixels)
+        m_pixels->release();
     return status;
 }
 

@@ -68,7 +68,7 @@ private:
     const HelperLimits m_limits;
     std::atomic<pid_t> m_pid = -1;
     FileDescriptor m_socket;
-    std::unique_ptr<PixelBuffer> m_pixels;
+    std::unique_ptr<PixelBuffer> m_pixels; // made with the first helper
     bool m_greeted = false;
     std::uint64_t m_lastId = 0;
 };

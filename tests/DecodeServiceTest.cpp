@@ -63,7 +63,7 @@ TEST(Lockdown, NothingReachesOutEvenUnderTighterLimits)
     ASSERT_GE(child, 0);
     if (child == 0) {
         const rlimit cpu{300, 300}, memory{rlim_t(8) << 30, rlim_t(8) << 30};
-#if defined(__SANITIZE_ADDRESS__) // its shadow memory needs terabytes of address space
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) // shadow memory: terabytes
         const bool boundMemory = false;
 #else
         const bool boundMemory = true;
