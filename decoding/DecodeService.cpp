@@ -105,11 +105,6 @@ std::shared_ptr<DecodeTicket> DecodeService::submit(FileDescriptor sheet,
     return ticket;
 }
 
-DecodeResult DecodeService::decode(FileDescriptor sheet, const DecodeRequest &request)
-{
-    return submit(std::move(sheet), request)->wait();
-}
-
 void DecodeService::warmUp(Requester who)
 {
     const std::lock_guard lock(m_mutex);

@@ -49,8 +49,6 @@ public:
     // Decodes the sheet open as `sheet`, read from its start, as `request` asks.
     std::shared_ptr<DecodeTicket> submit(FileDescriptor sheet, const DecodeRequest &request,
                                          std::string path = {});
-    // The same, waiting for the answer: for threads that may wait.
-    DecodeResult decode(FileDescriptor sheet, const DecodeRequest &request);
 
     // Starts the helper of `who` now, so that its first request does not wait for it.
     void warmUp(Requester who);

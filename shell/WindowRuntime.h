@@ -62,7 +62,6 @@ public:
     // Loads the sheet for the entry chosen in `list`: the error at once, or none when the answer
     // comes later, and then `later` has it.
     std::optional<preview::RuntimeError> load(int list, std::string_view sheet, Later later);
-    bool isLoading() const { return bool(m_pending); }
 
     void clearList(int list) override;
     int listIndex(int list) const override;

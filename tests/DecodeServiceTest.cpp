@@ -109,7 +109,8 @@ TEST(DecodeService, HelperHoldsOnlyWhatItIsGiven)
     service.warmUp(Requester::Window);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !service.helpers(Requester::Window).empty(); }));
     const OpenSheet sheet(encoded(Qt::red, "png"));
-    EXPECT_EQ(centre(service.decode(sheet.open(), DecodeRequest::box(kBox))), QColor(Qt::red));
+    EXPECT_EQ(centre(service.submit(sheet.open(), DecodeRequest::box(kBox))->wait()),
+              QColor(Qt::red));
     const QString proc = QStringLiteral("/proc/%1/").arg(service.helpers(Requester::Window)[0]);
     QStringList held; // and the helper's own wake-up for Qt's events
     DIR *fds = ::opendir(QFile::encodeName(proc + "fd"));
@@ -159,7 +160,7 @@ TEST(DecodeService, BelievesOnlyWhatItAskedFor)
         QStringList came;
         for (const DecodeRequest &request :
              {DecodeRequest::box(kBox), DecodeRequest::box(kBox), DecodeRequest::thumbnail(kBox)}) {
-            const DecodeResult r = service.decode(sheet.open(), request);
+            const DecodeResult r = service.submit(sheet.open(), request)->wait();
             came << (r.isShown() ? centre(r).name()
                                  : QStringLiteral("error %1: %2").arg(int(r.error)).arg(r.detail));
         }
@@ -211,7 +212,7 @@ TEST(DecodeService, EachBoundHoldsOnItsOwn)
         options.helper.processorPerSheet = std::chrono::milliseconds(milliseconds);
         DecodeService service(options);
         const OpenSheet sheet(bytes);
-        const DecodeResult r = service.decode(sheet.open(), DecodeRequest::box(kBox));
+        const DecodeResult r = service.submit(sheet.open(), DecodeRequest::box(kBox))->wait();
         EXPECT_EQ(int(r.error), int(outcome)) << r.detail.toStdString();
     }
 }
@@ -224,14 +225,17 @@ TEST(DecodeService, TriesItsHelperAgainAfterAPause)
     const QString program = folder.filePath("helper");
     DecodeService service(optionsFor(program.toStdString()));
     const OpenSheet sheet(encoded(Qt::green, "png"));
-    EXPECT_EQ(centre(service.decode(sheet.open(), DecodeRequest::box(kBox))), QColor(Qt::green));
+    EXPECT_EQ(centre(service.submit(sheet.open(), DecodeRequest::box(kBox))->wait()),
+              QColor(Qt::green));
     EXPECT_TRUE(service.sandboxProblem().contains(program))
         << service.sandboxProblem().toStdString();
     ASSERT_TRUE(QFile::link(PROPSCOPE_DECODER, program));
-    EXPECT_EQ(centre(service.decode(sheet.open(), DecodeRequest::box(kBox))), QColor(Qt::green));
+    EXPECT_EQ(centre(service.submit(sheet.open(), DecodeRequest::box(kBox))->wait()),
+              QColor(Qt::green));
     EXPECT_TRUE(service.helpers(Requester::Window).empty()); // still within the pause
     QTest::qWait(1100);
-    EXPECT_EQ(centre(service.decode(sheet.open(), DecodeRequest::box(kBox))), QColor(Qt::green));
+    EXPECT_EQ(centre(service.submit(sheet.open(), DecodeRequest::box(kBox))->wait()),
+              QColor(Qt::green));
     EXPECT_EQ(service.helpers(Requester::Window).size(), 1u);
     EXPECT_TRUE(service.sandboxProblem().isEmpty());
     // Once a helper ran, one that cannot start leaves the file unread, whatever the cause: a
@@ -243,7 +247,7 @@ TEST(DecodeService, TriesItsHelperAgainAfterAPause)
         QFile stat(QStringLiteral("/proc/%1/stat").arg(helper));
         return stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
     }));
-    const DecodeResult refused = service.decode(sheet.open(), DecodeRequest::box(kBox));
+    const DecodeResult refused = service.submit(sheet.open(), DecodeRequest::box(kBox))->wait();
     EXPECT_EQ(int(refused.error), int(SheetError::TooLarge)) << refused.detail.toStdString();
     EXPECT_TRUE(service.sandboxProblem().isEmpty());
 }
