@@ -7,12 +7,19 @@ namespace shell {
 void EntryFilter::setText(const QString &text)
 {
     m_text = text;
-    invalidateFilter();
+    if (m_captions)
+        invalidateFilter();
+    else
+        invalidate(); // the ranks follow the text
 }
 
 void EntryFilter::setCaptionsShown(bool shown)
 {
     m_captions = shown;
+    if (shown)
+        sort(-1);
+    else
+        sort(0);
     invalidateFilter();
 }
 
@@ -28,6 +35,21 @@ bool EntryFilter::matches(int row) const
 {
     return sourceModel()->index(row, 0).data(TextRole).toString().contains(m_text,
                                                                            Qt::CaseInsensitive);
+}
+
+int EntryFilter::rank(int row) const
+{
+    const QString text = sourceModel()->index(row, 0).data(TextRole).toString();
+    if (text.compare(m_text, Qt::CaseInsensitive) == 0)
+        return 0;
+    return text.startsWith(m_text, Qt::CaseInsensitive) ? 1 : 2;
+}
+
+bool EntryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const int leftRank = rank(left.row());
+    const int rightRank = rank(right.row());
+    return leftRank != rightRank ? leftRank < rightRank : left.row() < right.row();
 }
 
 bool EntryFilter::filterAcceptsRow(int row, const QModelIndex &) const

@@ -455,9 +455,9 @@ TEST_F(WindowTest, FindChoosesInItsOwnListAndEscapeChangesNothing)
     ASSERT_TRUE(find != nullptr && find->isVisible() && find->field()->hasFocus());
     QTest::keyClicks(find->field(), "DG");
     const QStringList dg = rows(find->results()->model());
-    ASSERT_EQ(dg.size(), 8); // categories in their order, entries in list order
-    EXPECT_EQ(dg[0], "Bridge,Intersection  \u2014  Buildings");
-    EXPECT_EQ(dg[4], "dg1.trn  \u2014  Mission Terrain");
+    ASSERT_EQ(dg.size(), 8); // entries starting with the text first, then in list order
+    EXPECT_EQ(dg[0], "dg1.trn  \u2014  Mission Terrain");
+    EXPECT_EQ(dg[4], "Bridge,Intersection  \u2014  Buildings");
     find->field()->setText("Wehicles"); // captions are not searched
     EXPECT_TRUE(rows(find->results()->model()).isEmpty());
 
@@ -485,6 +485,16 @@ TEST_F(WindowTest, FindChoosesInItsOwnListAndEscapeChangesNothing)
     EXPECT_EQ(shown(), QColor(Qt::blue));
     EXPECT_EQ(accessibleName(find->field()), "Find text");
     EXPECT_TRUE(boxes.isEmpty());
+    struct Exact {
+        const char *typed;
+        int list, index;
+    };
+    for (const Exact &c : {Exact{"g1.trn", 7, 13}, Exact{"FENCE", 1, 24}}) {
+        form->showFind();
+        find->field()->setText(c.typed); // the exact entry before those that contain it
+        key(Qt::Key_Return);
+        EXPECT_EQ(list(c.list)->currentIndex(), c.index) << c.typed;
+    }
 }
 
 TEST_F(WindowTest, WheelChangesOnlyTheFocusedList)
@@ -692,7 +702,7 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     EXPECT_EQ(shown(), QColor()); // every last entry's sheet is missing here
     EXPECT_EQ(boxes.size(), 7 + 7);
 
-    form->showFind(); // the gallery's filter matches as Find does
+    form->showFind(); // the gallery's filter matches as Find does, in list order
     QTest::keyClicks(form->findPopup()->field(), "DG");
     QTest::keyClicks(gallery->filterField(), "DG");
     QStringList found, shownEntries, shownCaptions;
@@ -701,6 +711,7 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     for (int row = 0; row < tiles->rowCount(); ++row)
         (tiles->index(row, 0).data(ListRole).toInt() ? shownEntries : shownCaptions)
             << tiles->index(row, 0).data().toString();
+    std::rotate(found.begin(), found.begin() + 4, found.end()); // Find ranks dg1…dg4 first
     EXPECT_EQ(shownEntries, found);
     EXPECT_EQ(shownCaptions, (QStringList{"Buildings:", "Mission Terrain:"}));
     form->findPopup()->hide();
