@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
@@ -48,6 +49,9 @@ namespace shell {
 using sheets::qs;
 
 namespace {
+
+// States that would take the window past its own size.
+constexpr Qt::WindowStates kLargeStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHandlers = {
     &Form1::Combo1_Click, &Form1::Combo2_Click, &Form1::Combo3_Click, &Form1::Combo4_Click,
@@ -122,7 +126,7 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    keepOwnSize();
 
     createControls();
     stackListsAndButtonsOnTop();
@@ -415,6 +419,41 @@ const QPixmap &Form1::artwork()
     return m_artwork;
 }
 
+void Form1::letMaximise(Qt::WindowState state)
+{
+    // Qt's own Wayland decoration offers maximise whatever the flags say, and a compositor may
+    // maximise on its own. A window that kept its fixed size through it would break the protocol
+    // and be disconnected, so it takes the size asked for and gives it back at once (see
+    // changeEvent). Lifted here, as the request goes out, before the compositor's answer, and
+    // fixed again only once the window has its own size back.
+    if (state != Qt::WindowMaximized && state != Qt::WindowFullScreen)
+        return;
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QTimer::singleShot(std::chrono::seconds(1), this, &Form1::keepOwnSize); // if never answered
+}
+
+void Form1::keepOwnSize()
+{
+    const QSize own(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    if (maximumSize() == own)
+        return;
+    if (!windowHandle() || (size() == own && !(windowState() & kLargeStates)))
+        setFixedSize(own);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kLargeStates))
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~kLargeStates); });
+    QWidget::changeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    keepOwnSize();
+    QWidget::resizeEvent(event);
+}
+
 bool Form1::event(QEvent *event)
 {
     // Sheets put in place by hand count once the user comes back to the window.
@@ -442,6 +481,8 @@ void Form1::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, &Form1::updateSheetHint);
     if (sheets::DecodeService *decoders = m_loader.service(); decoders != nullptr && !m_shownOnce)
         QTimer::singleShot(0, this, [decoders] { decoders->warmUp(sheets::Requester::Window); });
+    if (!m_shownOnce && windowHandle() != nullptr)
+        connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::letMaximise);
     m_shownOnce = true;
     // Decoded at the first showing, not while building the window. The larger sizes keep docks
     // and dense screens sharp.

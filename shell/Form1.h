@@ -74,6 +74,8 @@ public:
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -87,6 +89,8 @@ private:
     QWidget *control(ControlKind kind, int number) const;
 
     void listClicked(int number);
+    void letMaximise(Qt::WindowState state);
+    void keepOwnSize();
     void sheetsChanged(const QStringList &sheets, bool picked);
     const QPixmap &artwork();
 

@@ -57,6 +57,20 @@ for _ in $(seq 50); do
 done
 ((red > 100000)) || fail "the choice showed no sheet ($red red pixels)"
 
+# A fixed-size window survives a maximise: double-click its title bar, then press where Qt's own
+# decoration puts the maximise button. The program lives on and the window keeps its place and
+# size. The pointer enters weston's window from outside, or weston never sees it.
+box() { convert "$work/shot.png" -fill black +opaque '#ff0000' -trim -format '%X %Y %w %h' info:; }
+read -r x y w h < <(box)
+xdotool mousemove 1270 1010 sleep 0.2 mousemove $((x - 240 + 300)) $((y - 60)) sleep 0.2 \
+    click --repeat 2 --delay 80 1 sleep 0.5 mousemove $((x - 240 + 613)) $((y - 60)) sleep 0.2 click 1
+for _ in $(seq 20); do asked 'unset_maximized' && break; sleep 0.1; done
+sleep 0.5
+kill -0 "$app" 2>/dev/null || fail "the program ended on a maximise"
+asked 'set_maximized' || fail "the maximise button was not pressed"
+import -window root "$work/shot.png"
+[[ $(box) == "$x $y $w $h" ]] || fail "the window moved or changed size: $(box), was $x $y $w $h"
+
 xdotool key --delay 100 Tab space # Exit is next in the focus order
 for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end on Exit"
