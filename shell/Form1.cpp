@@ -267,7 +267,7 @@ void Form1::showGallery()
                     m_gallery->showChoice(outcome.list, outcome.index);
                 });
     }
-    m_gallery->open();
+    m_gallery->open(this);
 }
 
 void Form1::updateSheetHint()

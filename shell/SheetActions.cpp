@@ -5,6 +5,7 @@
 #include "SheetLimits.h"
 #include "SheetReasons.h"
 #include "SheetViewer.h"
+#include "WindowPlacement.h"
 #include "WindowRuntime.h"
 
 #include <QAction>
@@ -138,6 +139,8 @@ void SheetActions::view()
     m_viewer->showSheet(m_box->sheetName().toStdString(), m_entry,
                         m_box->filePathBytes().toStdString(), m_box->fullSize(),
                         m_box->picture().toImage());
+    if (!m_viewer->isVisible())
+        placeOnScreen(m_viewer.get(), QSize(960, 720), m_box->window());
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();

@@ -527,9 +527,15 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
     sheet("house.qpk", Qt::red, "bmp");
     form->chooseEntry(1, 27);
     EXPECT_EQ(form->image()->toolTip(), folder.filePath("ghost.qpk"));
+    const QRect screen = form->screen()->availableGeometry();
+    form->move(screen.right() - 200, screen.bottom() - 150); // what opens stays on the screen
     QTest::mouseDClick(form->image(), Qt::LeftButton);
     ASSERT_NE(actions->viewer(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(actions->viewer()));
+    form->showGallery();
+    for (QWidget *opened : std::initializer_list<QWidget *>{actions->viewer(), form->gallery()})
+        EXPECT_TRUE(screen.contains(opened->frameGeometry())) << opened->objectName().toStdString();
+    form->gallery()->close();
     EXPECT_EQ(actions->viewer()->windowTitle(), "ghost.qpk \u2014 Ghost Town Saloon");
     ZoomView *view = actions->viewer()->view();
     const QSize room = view->viewport()->size();

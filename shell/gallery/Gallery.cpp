@@ -6,6 +6,7 @@
 #include "GalleryView.h"
 #include "QtText.h"
 #include "TileDelegate.h"
+#include "WindowPlacement.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -69,8 +70,6 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
         if (!CatalogueModel::isCaption(index))
             emit entryChosen(index.data(ListRole).toInt(), index.data(IndexRole).toInt());
     });
-    const QSize room = screen()->availableSize() * 0.8;
-    resize(QSize(900, 700).boundedTo(room));
 }
 
 // The requests of one opening. Filled on a thread of the pool, since finding 209 sheets in their
@@ -124,9 +123,11 @@ void Gallery::showChoice(int list, int index)
         m_view->setCurrentIndex(tile);
 }
 
-void Gallery::open()
+void Gallery::open(const QWidget *near)
 {
     m_filter->clear();
+    if (!isVisible())
+        placeOnScreen(this, QSize(900, 700), near);
     show();
     raise();
     activateWindow();

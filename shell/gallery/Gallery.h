@@ -28,7 +28,7 @@ public:
     ~Gallery() override;
 
     // Shows the window and reads every sheet again.
-    void open();
+    void open(const QWidget *near);
     // Reads every sheet again, keeping the filter.
     void reload() { load(); }
     // How many sheets are still being decoded.

@@ -23,6 +23,8 @@ SheetViewer::SheetViewer(sheets::SheetLoader loader, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     m_view->setAccessibleName(tr("Picture sheet at full size"));
     m_status->setTextFormat(Qt::PlainText);
+    // A long path says less, rather than widening the window past the screen.
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
     layout->setSpacing(4);
@@ -31,8 +33,6 @@ SheetViewer::SheetViewer(sheets::SheetLoader loader, QWidget *parent)
     m_status->setContentsMargins(8, 0, 8, 0);
     connect(m_view, &ZoomView::zoomChanged, this, &SheetViewer::updateStatus);
     connect(m_view, &ZoomView::sheetChanged, this, &SheetViewer::sheetChanged);
-    const QSize room = screen()->availableSize() * 0.8;
-    resize(QSize(960, 720).boundedTo(room));
 }
 
 void SheetViewer::showSheet(const std::string &sheet, const QString &entry, const std::string &path,
