@@ -13,7 +13,10 @@
 #include "QtText.h"
 #include "Selection.h"
 #include "SheetActions.h"
+#include "SheetFolderWatch.h"
+#include "SheetViewer.h"
 #include "WindowAccessible.h"
+#include "ZoomView.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -305,6 +308,18 @@ void Form1::sheetsChanged(const QStringList &sheets, bool picked)
         shown(*error);
 }
 
+// Sheets that came, went or changed in the searched folders, by anyone: the card, the gallery's
+// tiles and the viewer follow. Image1 keeps what was chosen, as it always does until the next
+// choice; reading it again here could overtake a choice still on its way.
+void Form1::sheetFilesChanged(const QStringList &sheets)
+{
+    updateSheetHint();
+    if (m_gallery != nullptr && m_gallery->isVisible())
+        m_gallery->refresh(sheets);
+    if (SheetViewer *viewer = m_actions->viewer(); viewer != nullptr && viewer->isVisible())
+        viewer->view()->recheck();
+}
+
 void Form1::setPatience(std::chrono::milliseconds patience)
 {
     m_runtime->setPatience(patience);
@@ -483,6 +498,12 @@ void Form1::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, [decoders] { decoders->warmUp(sheets::Requester::Window); });
     if (!m_shownOnce && windowHandle() != nullptr)
         connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::letMaximise);
+    if (!m_shownOnce)
+        QTimer::singleShot(0, this, [this] {
+            m_watch = new sheets::SheetFolderWatch(m_places.searchOrder(), m_names, this);
+            connect(m_watch, &sheets::SheetFolderWatch::sheetsChanged, this,
+                    &Form1::sheetFilesChanged);
+        });
     m_shownOnce = true;
     // Decoded at the first showing, not while building the window. The larger sizes keep docks
     // and dense screens sharp.

@@ -14,6 +14,10 @@
 #include <chrono>
 #include <memory>
 
+namespace sheets {
+class SheetFolderWatch;
+}
+
 namespace shell {
 
 class CatalogueList;
@@ -92,6 +96,7 @@ private:
     void letMaximise(Qt::WindowState state);
     void keepOwnSize();
     void sheetsChanged(const QStringList &sheets, bool picked);
+    void sheetFilesChanged(const QStringList &sheets);
     const QPixmap &artwork();
 
     const sheets::SheetPlaces m_places;
@@ -106,6 +111,7 @@ private:
     FindPopup *m_find = nullptr;
     SheetActions *m_actions = nullptr;
     ImportActions *m_imports = nullptr;
+    sheets::SheetFolderWatch *m_watch = nullptr;
     std::unique_ptr<Gallery> m_gallery; // a window of its own, not a child of this one
     QPixmap m_artwork;                  // decoded at the first paint, at the screen's density
 };

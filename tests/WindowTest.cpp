@@ -727,6 +727,36 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     EXPECT_FALSE(gallery->isVisible());
 }
 
+// Sheets added, replaced in place or removed by hand: the card, an open gallery and an open
+// viewer follow without being asked; Image1 keeps what was chosen; nothing says it in a box.
+TEST_F(WindowTest, EverythingFollowsTheSheetFolders)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->image()->hint().isEmpty(); }));
+    form->showGallery();
+    const QAbstractItemModel *tiles = form->gallery()->view()->model();
+    const auto tileSays = [&] {
+        return tiles->match(tiles->index(0, 0), Qt::DisplayRole, "Airtower", 1, Qt::MatchExactly)[0]
+            .data(Qt::AccessibleDescriptionRole)
+            .toString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tileSays() == "The file is missing"; }));
+    sheet("airtower.qpk", Qt::red);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->image()->hint().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tileSays() == "airtower.qpk"; }));
+
+    form->chooseEntry(1, 0);
+    QTest::mouseDClick(form->image(), Qt::LeftButton);
+    auto *status = form->sheetActions()->viewer()->findChild<QLabel *>();
+    ASSERT_TRUE(writeBytes(folder.filePath("airtower.qpk"), // written over, in place
+                           encoded(Qt::blue, "png", QSize(30, 120))));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains("30 \u00d7 120"); }));
+    ASSERT_TRUE(QFile::remove(folder.filePath("airtower.qpk")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tileSays() == "The file is missing"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains("The file is missing"); }));
+    EXPECT_EQ(shown(), QColor(Qt::red));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
+}
+
 // A new user's road to pictures: while no sheet is there, Image1 and the gallery say where
 // sheets go; a picture pasted or dropped on Image1 becomes the chosen entry's sheet after a
 // yes, shows at once and keeps the old one; a folder dropped on the window is added.

@@ -145,11 +145,31 @@ void Gallery::load()
     std::vector<int> visible;
     for (int row : m_view->visibleRows())
         visible.push_back(m_matches->mapToSource(m_matches->index(row, 0)).row());
+    decode(m_model->sheetsInOrder(visible));
+}
+
+void Gallery::refresh(const QStringList &changed)
+{
+    if (m_pending > 0) {
+        load();
+        return;
+    }
+    std::vector<std::string> sheets;
+    for (const std::string &sheet : m_model->sheetsInOrder({})) {
+        if (changed.contains(sheets::qs(sheet)))
+            sheets.push_back(sheet);
+    }
+    if (!sheets.empty())
+        decode(sheets);
+}
+
+void Gallery::decode(const std::vector<std::string> &sheets)
+{
+    stopLoading();
     const sheets::DecodeRequest request =
         sheets::DecodeRequest::thumbnail(m_view->pictureSize() * devicePixelRatioF());
     auto opening = std::make_shared<Opening>();
     m_opening = opening;
-    const std::vector<std::string> sheets = m_model->sheetsInOrder(visible);
     m_pending = int(sheets.size());
     QThreadPool::globalInstance()->start([this, opening, sheets, request, loader = m_loader] {
         for (const std::string &sheet : sheets) {

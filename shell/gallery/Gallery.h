@@ -31,6 +31,9 @@ public:
     void open(const QWidget *near);
     // Reads every sheet again, keeping the filter.
     void reload() { load(); }
+    // Reads `sheets` again, whose files came, went or changed; every sheet while the tiles are
+    // still coming in.
+    void refresh(const QStringList &sheets);
     // How many sheets are still being decoded.
     int pending() const { return m_pending; }
 
@@ -56,6 +59,7 @@ protected:
 private:
     struct Opening;
     void load();
+    void decode(const std::vector<std::string> &sheets);
     void stopLoading();
     void chooseCurrent();
 

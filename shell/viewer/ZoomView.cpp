@@ -43,6 +43,12 @@ ZoomView::ZoomView(sheets::SheetLoader loader, QWidget *parent)
 void ZoomView::setSheet(const std::string &sheet, const std::string &path, QSize fullSize,
                         const QImage &preview)
 {
+    // The same file again (another entry that shares it, or read again after a change in its
+    // folder) keeps the zoom and the place.
+    if (sheet == m_sheet && path == m_path && fullSize == m_full && !m_full.isEmpty()) {
+        recheck();
+        return;
+    }
     m_sheet = sheet;
     m_path = path;
     m_full = fullSize;

@@ -1,0 +1,129 @@
+#include "SheetFolderWatch.h"
+
+#include "FileDescriptor.h"
+
+#include <QFile>
+
+#include <chrono>
+#include <set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace sheets {
+
+namespace {
+
+// Long enough for a copy of many files to end, short enough to feel at once.
+constexpr std::chrono::milliseconds kSettle{300};
+
+bool isFolder(const std::string &path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// `folder`, or the nearest folder above it that exists.
+std::string nearestExisting(std::string folder)
+{
+    while (!folder.empty() && !isFolder(folder)) {
+        const std::size_t slash = folder.find_last_of('/');
+        folder = slash == 0                   ? std::string("/")
+                 : slash == std::string::npos ? std::string(".")
+                                              : folder.substr(0, slash);
+    }
+    return folder;
+}
+
+} // namespace
+
+SheetFolderWatch::SheetFolderWatch(std::vector<std::string> folders, const SheetNames &names,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_folders(std::move(folders))
+    , m_names(names)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettle);
+    connect(&m_settle, &QTimer::timeout, this, &SheetFolderWatch::compare);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+    m_seen = look();
+    watch();
+}
+
+SheetFolderWatch::Seen SheetFolderWatch::look()
+{
+    Seen seen;
+    for (std::size_t i = 0; i < m_folders.size(); ++i) {
+        const FileDescriptor folder(
+            ::open(m_folders[i].c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        FileDescriptor listing(folder.get() >= 0 ? ::dup(folder.get()) : -1);
+        DIR *entries = listing.get() >= 0 ? ::fdopendir(listing.get()) : nullptr;
+        if (entries == nullptr)
+            continue;
+        listing.release(); // closed with the listing
+        while (const dirent *entry = ::readdir(entries)) {
+            struct stat st {};
+            if (!m_names.match(entry->d_name) ||
+                ::fstatat(folder.get(), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+                continue;
+            seen[{i, entry->d_name}] = {st.st_ino, st.st_size,
+                                        st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+        }
+        ::closedir(entries);
+    }
+    return seen;
+}
+
+// A folder's watch also tells of its files written over in place.
+void SheetFolderWatch::watch()
+{
+    QStringList paths;
+    for (const std::string &folder : m_folders) {
+        if (const std::string existing = nearestExisting(folder); !existing.empty())
+            paths << QFile::decodeName(existing.c_str());
+    }
+    paths.removeDuplicates();
+    const QStringList old = m_watcher.directories();
+    QStringList gone;
+    for (const QString &path : old) {
+        if (!paths.contains(path))
+            gone << path;
+    }
+    if (!gone.isEmpty())
+        m_watcher.removePaths(gone);
+    QStringList added;
+    for (const QString &path : paths) {
+        if (!old.contains(path))
+            added << path;
+    }
+    if (!added.isEmpty())
+        m_watcher.addPaths(added);
+}
+
+void SheetFolderWatch::compare()
+{
+    Seen now = look();
+    std::set<std::string> changed;
+    for (const auto &[where, file] : now) {
+        const auto before = m_seen.find(where);
+        if (before == m_seen.end() || before->second != file)
+            changed.insert(*m_names.match(where.second));
+    }
+    for (const auto &[where, _] : m_seen) {
+        if (!now.contains(where))
+            changed.insert(*m_names.match(where.second));
+    }
+    m_seen = std::move(now);
+    watch(); // a folder made since
+    if (changed.empty())
+        return;
+    QStringList sheets;
+    for (const std::string &sheet : changed)
+        sheets << QFile::decodeName(sheet.c_str());
+    emit sheetsChanged(sheets);
+}
+
+} // namespace sheets
