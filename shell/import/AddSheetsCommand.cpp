@@ -41,9 +41,11 @@ int addSheetsCommand(const CommandLine &commandLine)
         print(QStringLiteral("%1 of them differ from the ones being added: --replace replaces "
                              "them, and keeps the old ones in replaced/.")
                   .arg(conflicts));
-    for (const QString &refused : refusalLines(result))
-        print(QStringLiteral("  ") + refused);
-    return result.refused.empty() ? 0 : 1;
+    for (const QString &line : detailLines(result))
+        print(QStringLiteral("  ") + line);
+    // Every path gave a sheet that is now there exactly when nothing was refused or left alone:
+    // a path that gave none is left alone itself, or its files are.
+    return result.refused.empty() && result.leftAlone.empty() && !result.cancelled ? 0 : 1;
 }
 
 } // namespace shell

@@ -11,7 +11,7 @@ namespace shell {
 // What adding sheets to `folder` did, a line each, counts first.
 QStringList importSummary(const sheets::ImportResult &result, const std::string &folder);
 
-// Every sheet that was not added, as "file: why".
-QStringList refusalLines(const sheets::ImportResult &result);
+// Every file that was refused, then every file and folder left alone, as "path: why".
+QStringList detailLines(const sheets::ImportResult &result);
 
 } // namespace shell
