@@ -9,9 +9,15 @@
 
 namespace shell {
 
-QStringList importSummary(const sheets::ImportResult &result, const std::string &folder)
+QString desktopPath(const std::string &path)
 {
-    const QString where = QFile::decodeName(folder.c_str());
+    return QFile::decodeName(path.c_str());
+}
+
+QStringList importSummary(const sheets::ImportResult &result, const std::string &folder,
+                          PathText text)
+{
+    const QString where = text(folder);
     QStringList lines;
     if (result.cancelled)
         lines << QObject::tr("Cancelled: no sheet was added.");
@@ -38,10 +44,9 @@ QStringList importSummary(const sheets::ImportResult &result, const std::string 
     return lines;
 }
 
-QStringList detailLines(const sheets::ImportResult &result)
+QStringList detailLines(const sheets::ImportResult &result, PathText name)
 {
     using Why = sheets::ImportLeftAlone::Why;
-    auto name = [](const std::string &path) { return QFile::decodeName(path.c_str()); };
     QStringList lines;
     for (const sheets::ImportRefusal &refusal : result.refused)
         lines << name(refusal.source) + QStringLiteral(": ") +
@@ -55,7 +60,8 @@ QStringList detailLines(const sheets::ImportResult &result)
             why = QObject::tr("left alone: not named like a sheet");
             break;
         case Why::SameSheet:
-            why = QObject::tr("left alone: %1 comes from %2").arg(name(l.sheet), name(l.earlier));
+            why = QObject::tr("left alone: another file for %1, which is taken from %2")
+                      .arg(name(l.sheet), name(l.earlier));
             break;
         case Why::Differs:
             why = QObject::tr("kept the %1 already there, which differs").arg(name(l.sheet));
