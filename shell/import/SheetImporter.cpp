@@ -147,7 +147,8 @@ void SheetImporter::showProgress()
         m_progress->setMinimumWidth(
             QFontMetrics(titleFont).horizontalAdvance(m_progress->windowTitle()) +
             kTitleDecorationWidth);
-        // Gone at once: the import may take a while to stop, and nothing may show meanwhile.
+        // Gone at once: the import may take a while to stop, and a late report must not show
+        // it again meanwhile.
         connect(m_progress, &QProgressDialog::canceled, this, [this] {
             m_cancelled = true;
             hideProgress();
