@@ -408,7 +408,9 @@ TEST_F(WindowTest, ExitAndClosingEndTheEventLoop)
     for (bool fromFrame : {false, true}) {
         QTimer::singleShot(0, form.get(),
                            [&] { fromFrame ? (void)form->close() : button("Command1")->click(); });
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // a hang fails
+        QTimer hang; // fails a hang, and is gone before it could end a later test's loop
+        hang.callOnTimeout(qApp, [] { QCoreApplication::exit(99); });
+        hang.start(5000);
         EXPECT_EQ(QApplication::exec(), 0);
         EXPECT_FALSE(form->isVisible());
         form->show();
