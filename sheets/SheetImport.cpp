@@ -17,35 +17,50 @@ namespace {
 struct Found {
     std::string path;
     std::string name; // the file's own name
+    bool exact;       // spelt as its sheet is
 };
 
-// The files directly in `folder`, in byte order of their names.
-std::vector<Found> filesIn(const std::string &folder)
+// What `folder` holds, into `files`: its own files, an exact spelling of a sheet first, then in
+// byte order, then its subfolders' in turn, down to kSubfolderLevels. Links to folders are not
+// followed, so nothing outside the chosen folder is taken. False when it cannot be read.
+bool walk(const std::string &folder, int level, const SheetNames &names, std::vector<Found> &files,
+          std::vector<ImportLeftAlone> &leftAlone)
 {
-    std::vector<Found> files;
+    using Why = ImportLeftAlone::Why;
     DIR *dir = ::opendir(folder.c_str());
     if (dir == nullptr)
-        return files;
+        return false;
+    std::vector<Found> own;
+    std::vector<std::string> folders;
     while (const dirent *d = ::readdir(dir)) {
-        const std::string path = folder + '/' + d->d_name;
-        struct stat st {};
-        if (d->d_type == DT_DIR ||
-            (d->d_type == DT_UNKNOWN && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
+        const std::string name = d->d_name;
+        if (name == "." || name == "..")
             continue;
-        files.push_back({path, d->d_name});
+        const std::string path = folder + '/' + name;
+        struct stat st {};
+        unsigned char type = d->d_type;
+        if (type == DT_UNKNOWN && ::lstat(path.c_str(), &st) == 0)
+            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+        if (type == DT_DIR)
+            folders.push_back(path);
+        else if (type == DT_LNK && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            leftAlone.push_back({path, Why::LinkedFolder, {}, {}});
+        else
+            own.push_back({path, name, names.match(name) == name});
     }
     ::closedir(dir);
-    std::sort(files.begin(), files.end(),
-              [](const Found &a, const Found &b) { return a.name < b.name; });
-    return files;
-}
-
-std::vector<Found> filesOf(const std::string &path)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return filesIn(path);
-    return {{path, path.substr(path.rfind('/') + 1)}};
+    std::sort(own.begin(), own.end(), [](const Found &a, const Found &b) {
+        return a.exact != b.exact ? a.exact : a.name < b.name;
+    });
+    files.insert(files.end(), own.begin(), own.end());
+    std::sort(folders.begin(), folders.end());
+    for (const std::string &sub : folders) {
+        if (level == kSubfolderLevels)
+            leftAlone.push_back({sub, Why::TooDeep, {}, {}});
+        else if (!walk(sub, level + 1, names, files, leftAlone))
+            leftAlone.push_back({sub, Why::Unreadable, {}, {}});
+    }
+    return true;
 }
 
 // Opens one file that is named like a sheet and sends it to be decoded for the box; none when
@@ -162,23 +177,33 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
                       const SheetStore &store, const SheetLoader &loader, QSize box,
                       const ImportProgress &progress)
 {
+    using Why = ImportLeftAlone::Why;
     ImportPlan plan;
     std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
     for (const std::string &path : paths) {
-        std::vector<Found> files = filesOf(path);
-        // An exact spelling first, as the lookup takes it.
-        std::stable_sort(files.begin(), files.end(), [&names](const Found &a, const Found &b) {
-            return names.match(a.name) == a.name && names.match(b.name) != b.name;
-        });
+        std::vector<Found> files;
+        struct stat st {};
+        const bool folder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        if (!folder)
+            files.push_back({path, path.substr(path.rfind('/') + 1), true});
+        else if (!walk(path, 0, names, files, plan.leftAlone))
+            plan.leftAlone.push_back({path, Why::Unreadable, {}, {}});
+        const std::size_t before = plan.candidates.size();
         for (const Found &f : files) {
             const std::optional<std::string> sheet = names.match(f.name);
-            if (!sheet || bySheet.contains(*sheet)) {
-                ++plan.leftAlone;
-                continue;
+            const auto earlier = sheet ? bySheet.find(*sheet) : bySheet.end();
+            if (!sheet) {
+                plan.leftAlone.push_back({f.path, Why::NotASheet, {}, {}});
+            } else if (earlier != bySheet.end()) {
+                plan.leftAlone.push_back(
+                    {f.path, Why::SameSheet, *sheet, plan.candidates[earlier->second].source});
+            } else {
+                bySheet.emplace(*sheet, plan.candidates.size());
+                plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
             }
-            bySheet.emplace(*sheet, plan.candidates.size());
-            plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
         }
+        if (folder && plan.candidates.size() == before)
+            plan.leftAlone.push_back({path, Why::NoSheetIn, {}, {}});
     }
     // Every file goes to the decoders at once, so that each helper takes its share.
     std::vector<PendingDecode> checks;
@@ -201,17 +226,21 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
 ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
                        const ImportProgress &progress)
 {
+    using Why = ImportLeftAlone::Why;
     ImportResult result;
-    result.leftAlone = plan.leftAlone;
+    result.leftAlone = std::move(plan.leftAlone);
     std::vector<ImportCandidate *> toWrite;
     for (ImportCandidate &c : plan.candidates) {
-        if (!c.isAccepted())
+        if (!c.isAccepted()) {
             result.refused.push_back({c.source, c.refusal, c.detail});
-        else if (c.existing == SheetStore::Existing::None ||
-                 (c.existing == SheetStore::Existing::Different && replace))
+        } else if (c.existing == SheetStore::Existing::None ||
+                   (c.existing == SheetStore::Existing::Different && replace)) {
             toWrite.push_back(&c);
-        else
+        } else {
             ++result.kept;
+            if (c.existing == SheetStore::Existing::Different)
+                result.leftAlone.push_back({c.source, Why::Differs, c.sheet, {}});
+        }
     }
     if (toWrite.empty())
         return result;
@@ -232,6 +261,8 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     if (progress.isCancelled()) {
         result.cancelled = true;
         result.kept = 0;
+        std::erase_if(result.leftAlone,
+                      [](const ImportLeftAlone &l) { return l.why == Why::Differs; });
         return result;
     }
     for (const Writing &w : writing) {

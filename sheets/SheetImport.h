@@ -49,10 +49,27 @@ struct ImportRefusal {
     QString detail;
 };
 
+// A file or folder among the given paths that gives no sheet, and why, so that it can be named.
+struct ImportLeftAlone {
+    enum class Why {
+        NotASheet,    // not named like a sheet
+        SameSheet,    // a second file for `sheet`, which `earlier` gives
+        Differs,      // differs from the `sheet` already there, which was kept
+        LinkedFolder, // a link to a folder: only what lies in the chosen folders is taken
+        TooDeep,      // a folder below the levels looked into
+        Unreadable,   // a folder that cannot be read
+        NoSheetIn,    // a given folder that holds no file named like a sheet
+    };
+    std::string source;
+    Why why = Why::NotASheet;
+    std::string sheet;
+    std::string earlier;
+};
+
 // What the given files hold, found before anything is written.
 struct ImportPlan {
     std::vector<ImportCandidate> candidates;
-    int leftAlone = 0; // files that are no sheet, or a second file for a sheet already found
+    std::vector<ImportLeftAlone> leftAlone;
 
     // How many sheets differ from the ones already in the folder: whether to replace them is
     // the one question to ask.
@@ -63,16 +80,19 @@ struct ImportResult {
     int added = 0;
     int kept = 0; // already there, left as they were
     int replaced = 0;
-    int leftAlone = 0;
+    std::vector<ImportLeftAlone> leftAlone;
     bool cancelled = false;
     std::vector<ImportRefusal> refused;
     std::vector<std::string> changed; // the sheets added or replaced
 };
 
-// Looks through `paths` (files, and folders whose own files are taken) for files named like a
-// sheet, in any case, and has `loader` decode each as a choice would show it at `box`: only a
-// file that decodes is taken. Where several files give one sheet, the first path's wins, and
-// within a folder an exact spelling, then byte order.
+// Looks through `paths` (files, and folders with subfolders down to kSubfolderLevels) for
+// files named like a sheet, in any case, and has `loader` decode each as a choice would show it
+// at `box`: only a file that decodes is taken. Where several files give one sheet, the first
+// path's wins; within a folder its own files before its subfolders', an exact spelling first,
+// then byte order. Links to folders are not followed.
+inline constexpr int kSubfolderLevels = 3; // below a chosen folder
+
 ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,
                       const SheetStore &store, const SheetLoader &loader, QSize box,
                       const ImportProgress &progress = {});

@@ -7,7 +7,10 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <string_view>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +59,21 @@ public:
         QStringLiteral("With --add-sheets: replace sheets that are already there and differ; "
                        "the old ones are kept in replaced/ in the sheet folder.")};
 };
+
+// The options that QApplication and its platforms take for themselves. Any other unknown option
+// is refused before a display is needed: Qt would want one before it could be refused.
+constexpr std::array<std::string_view, 21> kQtOptions{
+    "platform",      "platformpluginpath", "platformtheme", "plugin",
+    "qmljsdebugger", "qwindowgeometry",    "geometry",      "qwindowicon",
+    "icon",          "qwindowtitle",       "title",         "reverse",
+    "session",       "testability",        "nograb",        "dograb",
+    "style",         "stylesheet",         "widgetcount",   "display",
+    "name"};
+
+bool isQtOption(const QString &name)
+{
+    return std::find(kQtOptions.begin(), kQtOptions.end(), name.toStdString()) != kQtOptions.end();
+}
 
 bool exists(const std::string &path)
 {
@@ -133,7 +151,11 @@ ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStre
     parsed.windowless = parser.isSet(QStringLiteral("help")) ||
                         parser.isSet(QStringLiteral("help-all")) ||
                         parser.isSet(QStringLiteral("version")) || parser.isSet(parser.addSheets);
-    if (!clean && !qtHasTaken && !parser.unknownOptionNames().isEmpty()) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!clean && !qtHasTaken && !unknown.isEmpty()) {
+        const auto stranger = std::find_if_not(unknown.begin(), unknown.end(), isQtOption);
+        if (stranger != unknown.end())
+            return fail(QStringLiteral("Unknown option '%1'.").arg(*stranger));
         parsed.leftToQt = true;
         return parsed;
     }

@@ -23,7 +23,7 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"$P --help-all", 0, "\n  --platform <platformName[:options]>"}, // as Qt lists its own
         {"$D --help", 0, "Usage: tesselbox-demo-sheets [options] [FOLDER]\n"},
         {"$P -style fusion --version", 0, "Vorrin Propscope 1.02\n"}, // Qt's own options pass
-        {"$P -platform offscreen --bogus", 2,
+        {"$P -style fusion --bogus", 2, // refused before Qt wants a display
          "tesselbox: Unknown option 'bogus'.\n\nUsage: tesselbox [options] ["},
         {"$P --sheets", 2, "tesselbox: Missing value after '--sheets'.\n"},
         {"$P --sheets /no/such", 2, "tesselbox: --sheets: '/no/such' is not a folder\n"},
@@ -41,21 +41,30 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"touch GHOST.QPK spy.qpk~ && $D --if-no-sheets", 0, ". already holds sheets; no demo"},
         {"rm GHOST.QPK && $D --if-no-sheets && ls $XDG_DATA_HOME/tesselbox/demo-sheets | wc -l", 0,
          "/tesselbox/demo-sheets (0 already there).\n119\n"},
-        // Adding sheets, in a terminal: 1 when one was refused; --replace keeps the old one.
+        // Adding sheets, in a terminal: 0 only when every path gave sheets now there, 1 when
+        // anything was refused or left alone, each named; --replace keeps the old one.
         {"$P --add-sheets d\\351mo", 0, "Added 119 sheet(s) to "},
         {"echo x >Day1.qpk && $P --add-sheets Day1.qpk d\\351mo", 1,
          "No sheet was added.\nKept 118 sheet(s) that were already there.\nRefused 1 file(s).\n"
-         "Left alone 1 file(s) that are not sheets, or a second file for the same sheet.\n"
-         "  Day1.qpk: The file is not a readable picture"},
-        {"mkdir b && cp d\\351mo/ghost.qpk b/day1.QPK && $P --add-sheets b", 0,
+         "Left alone 1 file(s) or folder(s) that give no sheet.\n"
+         "  Day1.qpk: The file is not a readable picture (Unsupported image format)\n"
+         "  d\u00e9mo/Day1.qpk: left alone: another file for Day1.qpk, which is taken from "
+         "Day1.qpk\n"},
+        {"mkdir b && cp d\\351mo/ghost.qpk b/day1.QPK && $P --add-sheets b", 1,
          "Kept 1 sheet(s) that were already there.\n1 of them differ from the ones being added: "
-         "--replace replaces them"},
+         "--replace replaces them, and keeps the old ones in replaced/.\n"
+         "  b/day1.QPK: kept the Day1.qpk already there, which differs\n"},
         {"$P --add-sheets --replace b && ls $XDG_DATA_HOME/tesselbox/sheets/replaced", 0,
          "Replaced 1 sheet(s); the old ones are kept in "},
+        {"mkdir -p s/sub && cp d\\351mo/radar.qpk s/sub/Radar.qpk && $P --add-sheets s", 0,
+         "No sheet was added.\nKept 1 sheet(s) that were already there.\n"},
+        {"mkdir e && $P --add-sheets e", 1, "  e: holds no file named like a sheet\n"},
+        {"touch README.txt && $P --add-sheets README.txt", 1,
+         "  README.txt: left alone: not named like a sheet\n"},
         // Files made to do harm: each refused with its reason, in bounded time.
         {"$P --add-sheets hostile", 1,
-         "Refused 4 file(s).\nLeft alone 1 file(s) that are not sheets, or a second file for the "
-         "same sheet.\n  hostile/armory.qpk: The picture is too large to show (8589934592 bytes)\n"
+         "Refused 4 file(s).\nLeft alone 1 file(s) or folder(s) that give no sheet.\n"
+         "  hostile/armory.qpk: The picture is too large to show (8589934592 bytes)\n"
          "  hostile/barracks.qpk: The file is not a readable picture ("},
         {"$P --add-sheets hostile/ghost.qpk hostile/house.qpk", 1,
          "  hostile/ghost.qpk: The file is not a readable picture (draws another file)\n"

@@ -284,39 +284,49 @@ TEST_F(SheetsTest, EachLimitHoldsWhereItIs)
 TEST_F(SheetsTest, AddingSheetsLosesNothing)
 {
     const std::tuple<QString, QStringList, const char *, QString> cases[] = {
-        // what; "a/..." to add and "b/..." already there, with their colour; added, kept,
-        // replaced, refused, left alone; what "b" holds afterwards
+        // what; "a/..." to add and "b/..." already there, with their colour, "->" a link; added,
+        // kept, replaced, refused, what was left alone and why; what "b" holds afterwards
         {"odd case, no sheet, no picture",
          {"a/GHOST.QPK=red", "a/readme.txt", "a/house.qpk"},
-         "1 0 0 1 1",
+         "1 0 0 1 /readme.txt:name",
          "ghost.qpk=red"},
         {"the exact spelling first",
          {"a/ghost.qpk=red", "a/Ghost.qpk=blue"},
-         "1 0 0 0 1",
+         "1 0 0 0 /Ghost.qpk:same",
          "ghost.qpk=red"},
+        {"subfolders, three levels down, and no links",
+         {"a/sub/GHOST.qpk=blue", "a/ghost.qpk=red", "a/1/2/3/Radar.qpk=red",
+          "a/1/2/3/4/house.qpk=red", "a/link->1"},
+         "2 0 0 0 /link:link /1/2/3/4:deep /sub/GHOST.qpk:same",
+         "ghost.qpk=red radar.qpk=red"},
+        {"no sheet at all", {"a/sub/readme.txt"}, "0 0 0 0 /sub/readme.txt:name :empty", ""},
         {"replace: the same there",
          {"a/ghost.qpk=red", "b/ghost.qpk=red"},
-         "0 1 0 0 0",
+         "0 1 0 0 ",
          "ghost.qpk=red"},
-        {"another there", {"a/ghost.qpk=red", "b/ghost.qpk=blue"}, "0 1 0 0 0", "ghost.qpk=blue"},
+        {"another there",
+         {"a/ghost.qpk=red", "b/ghost.qpk=blue"},
+         "0 1 0 0 /ghost.qpk:differs",
+         "ghost.qpk=blue"},
         {"replace: another appears meanwhile", // the yes was for none
          {"a/ghost.qpk=red"},
-         "0 0 0 1 0",
+         "0 0 0 1 ",
          "ghost.qpk=blue"},
         {"replace another there",
          {"a/ghost.qpk=red", "b/ghost.qpk=blue"},
-         "0 0 1 0 0",
+         "0 0 1 0 ",
          "ghost.qpk=red replaced/ghost-DATE.qpk=blue"},
         {"cancel",
-         {"a/ghost.qpk=red", "a/house.qpk=blue", "b/armory.qpk=blue"},
-         "0 0 0 0 0 cancelled",
-         "armory.qpk=blue"},
+         {"a/ghost.qpk=red", "a/house.qpk=blue", "b/armory.qpk=blue", "b/ghost.qpk=blue"},
+         "0 0 0 0  cancelled",
+         "armory.qpk=blue ghost.qpk=blue"},
         {"replace on a full disk",
          {"a/ghost.qpk=red", "a/house.qpk=red", "b/ghost.qpk=blue"},
-         "0 0 0 2 0",
+         "0 0 0 2 ",
          "ghost.qpk=blue"},
-        {"gone", {"a/ghost.qpk=red"}, "1 0 0 0 0", "ghost.qpk=red"},
+        {"gone", {"a/ghost.qpk=red"}, "1 0 0 0 ", "ghost.qpk=red"},
     };
+    const char *const why[] = {"name", "same", "differs", "link", "deep", "unreadable", "empty"};
     auto holds = [this] {
         QStringList found;
         QDirIterator it(path("b"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -342,10 +352,13 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
             QDir(root.path()).mkdir(f);
         }
         for (const QString &file : files)
-            ASSERT_TRUE(writeBytes(path(file.section('=', 0, 0)),
-                                   file.endsWith("=red")    ? encoded(Qt::red, "png")
-                                   : file.endsWith("=blue") ? encoded(Qt::blue, "png")
-                                                            : "text"));
+            ASSERT_TRUE(file.contains("->")
+                            ? QFile::link(file.section("->", 1), path(file.section("->", 0, 0)))
+                            : QDir().mkpath(QFileInfo(path(file)).path()) &&
+                                  writeBytes(path(file.section('=', 0, 0)),
+                                             file.endsWith("=red")    ? encoded(Qt::red, "png")
+                                             : file.endsWith("=blue") ? encoded(Qt::blue, "png")
+                                                                      : "text"));
         ImportPlan plan = planImport({path("a").toStdString()}, SheetNames(catalogue::kSheets),
                                      store, loader(), kBox);
         if (what.contains("gone"))
@@ -363,8 +376,12 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
         QString refused;
         for (const ImportRefusal &refusal : r.refused)
             refused += refusal.detail + '\n';
-        EXPECT_EQ(QString::asprintf("%d %d %d %d %d%s", r.added, r.kept, r.replaced,
-                                    int(r.refused.size()), r.leftAlone,
+        QStringList leftAlone;
+        for (const ImportLeftAlone &l : r.leftAlone)
+            leftAlone << QString::fromStdString(l.source).mid(path("a").size()) + ':' +
+                             why[int(l.why)];
+        EXPECT_EQ(QString::asprintf("%d %d %d %d %s%s", r.added, r.kept, r.replaced,
+                                    int(r.refused.size()), qPrintable(leftAlone.join(' ')),
                                     r.cancelled ? " cancelled" : ""),
                   outcome)
             << refused.toStdString();

@@ -1,5 +1,6 @@
 #include "SheetFiles.h"
 
+#include "Catalogue.h"
 #include "CatalogueList.h"
 #include "CatalogueModel.h"
 #include "EntryFilter.h"
@@ -30,6 +31,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -39,9 +42,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <map>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace shell;
@@ -55,6 +60,7 @@ struct RecordingDialogs : Dialogs {
     QStringList &boxes;
     bool answer = true;
     QString picture;
+    std::function<void(QWidget *)> ask; // when set, answers Qt's own question box instead
 
     explicit RecordingDialogs(QStringList &record)
         : boxes(record)
@@ -63,10 +69,14 @@ struct RecordingDialogs : Dialogs {
     {
         boxes << title + ": " + prompt;
     }
-    bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
+    bool confirm(QWidget *parent, const QString &question, const QString &accept,
+                 const QString &reject) override
     {
         boxes << "? " + question;
-        return answer;
+        if (!ask)
+            return answer;
+        QTimer::singleShot(0, [this] { ask(QApplication::activeModalWidget()); });
+        return QtDialogs().confirm(parent, question, accept, reject);
     }
     void report(QWidget *, const QString &text, const QString &details) override
     {
@@ -398,7 +408,9 @@ TEST_F(WindowTest, ExitAndClosingEndTheEventLoop)
     for (bool fromFrame : {false, true}) {
         QTimer::singleShot(0, form.get(),
                            [&] { fromFrame ? (void)form->close() : button("Command1")->click(); });
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); }); // a hang fails
+        QTimer hang; // fails a hang, and is gone before it could end a later test's loop
+        hang.callOnTimeout(qApp, [] { QCoreApplication::exit(99); });
+        hang.start(5000);
         EXPECT_EQ(QApplication::exec(), 0);
         EXPECT_FALSE(form->isVisible());
         form->show();
@@ -818,8 +830,78 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     drop(form.get(), elsewhere.path());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
     EXPECT_EQ(boxes, QStringList{"= Added 1 sheet(s) to " + folder.path() +
-                                 ".\nLeft alone 1 file(s) that are not sheets, or a second file "
-                                 "for the same sheet."});
+                                 ".\nLeft alone 1 file(s) or folder(s) that give no sheet. | " +
+                                 elsewhere.filePath("blue.bmp: left alone: not named like a "
+                                                    "sheet")});
     form->chooseEntry(1, 1);
     EXPECT_EQ(shown(), QColor(Qt::green));
+
+    // On a full disk, only a sheet that was there is said to stay as it was.
+    const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, full{64, RLIM_INFINITY};
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (const auto &[entry, words] : {std::pair(1, "disk. The sheet there stays as it was."),
+                                       std::pair(2, "disk. Nothing was written.")}) {
+        form->chooseEntry(1, entry); // armory.qpk, then barracks.qpk, which is missing
+        boxes.clear();
+        drop(form->image(), elsewhere.filePath("blue.bmp"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.size() == 2; }));
+        EXPECT_TRUE(boxes.last().endsWith(words)) << boxes.join('\n').toStdString();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+}
+
+// A folder that takes a while to look at: its progress, wide enough for its whole title, goes
+// before the question, which a key and a click answer, and goes at once on a Cancel; the
+// summary's details name what was left alone.
+TEST_F(WindowTest, AddingAFolderAsksInTheOpenAndSaysWhatItLeftAlone)
+{
+    auto progress = []() -> QProgressDialog * {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *p = qobject_cast<QProgressDialog *>(w); p && p->isVisible())
+                return p;
+        return nullptr;
+    };
+    auto click = [](QWidget *button) {
+        QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(button->window(), button->rect().center()));
+    };
+    QTemporaryDir from;
+    const QByteArray big = encoded(Qt::red, "png", QSize(6000, 5000)); // slow to decode
+    for (std::size_t i = 0; i < 16; ++i) {
+        const char *name = catalogue::kSheets[i].data();
+        ASSERT_TRUE(writeBytes(from.filePath(name), big));
+        sheet(name, Qt::blue);
+    }
+    ASSERT_TRUE(writeBytes(from.filePath("README.txt"), "read me"));
+    const std::pair<int, QString> answers[] = {{Qt::Key_Escape, "Kept 16 "},
+                                               {Qt::LeftButton, "Replaced 16 "}};
+    for (const auto &[answer, outcome] : answers) {
+        boxes.clear();
+        dialogs->ask = [&](QWidget *box) {
+            QTest::qWait(500); // longer than a progress takes to show
+            EXPECT_EQ(progress(), nullptr);
+            ASSERT_TRUE(qobject_cast<QMessageBox *>(box));
+            if (answer == Qt::LeftButton)
+                click(static_cast<QMessageBox *>(box)->defaultButton()); // Replace
+            else
+                QTest::keyClick(box->windowHandle(), Qt::Key(answer));
+        };
+        form->importActions()->addFrom({from.path()});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
+        EXPECT_TRUE(boxes.last().contains(outcome)) << boxes.join('\n').toStdString();
+        EXPECT_TRUE(boxes.last().contains(from.filePath("README.txt: left alone: not named")));
+    }
+    form->importActions()->addFrom({from.path()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress() != nullptr; }));
+    QPointer<QProgressDialog> shown = progress();
+    QFont title = shown->font();
+    title.setBold(true);
+    title.setPointSize(11);
+    EXPECT_GT(shown->width(), QFontMetrics(title).horizontalAdvance("Adding Sheets") + 120);
+    click(shown->findChild<QPushButton *>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(shown.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
+    EXPECT_EQ(boxes.last(), "= Cancelled: no sheet was added.");
 }

@@ -15,9 +15,15 @@ namespace shell {
 
 namespace {
 
+// Paths are printed as the bytes they are, as the arguments were read.
+QString latin1Path(const std::string &path)
+{
+    return QString::fromLatin1(path);
+}
+
 void print(const QString &line)
 {
-    std::fputs(qPrintable(line + '\n'), stdout);
+    std::fputs((line + '\n').toLatin1().constData(), stdout);
 }
 
 } // namespace
@@ -35,15 +41,17 @@ int addSheetsCommand(const CommandLine &commandLine)
     const sheets::ImportResult result =
         sheets::runImport(std::move(plan), store, commandLine.replace);
 
-    for (const QString &line : importSummary(result, store.folder()))
+    for (const QString &line : importSummary(result, store.folder(), latin1Path))
         print(line);
     if (conflicts > 0 && !commandLine.replace)
         print(QStringLiteral("%1 of them differ from the ones being added: --replace replaces "
                              "them, and keeps the old ones in replaced/.")
                   .arg(conflicts));
-    for (const QString &refused : refusalLines(result))
-        print(QStringLiteral("  ") + refused);
-    return result.refused.empty() ? 0 : 1;
+    for (const QString &line : detailLines(result, latin1Path))
+        print(QStringLiteral("  ") + line);
+    // Every path gave a sheet that is now there exactly when nothing was refused or left alone:
+    // a path that gave none is left alone itself, or its files are.
+    return result.refused.empty() && result.leftAlone.empty() && !result.cancelled ? 0 : 1;
 }
 
 } // namespace shell

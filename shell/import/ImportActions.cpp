@@ -105,7 +105,9 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
             emit sheetsChanged({qs(written.sheet)}, true);
         else
             m_dialogs.message(m_box->window(),
-                              written.error + tr(". The sheet there stays as it was."),
+                              written.error + (written.existed
+                                                   ? tr(". The sheet there stays as it was.")
+                                                   : tr(". Nothing was written.")),
                               qs(kApplicationTitle));
     });
     connect(&m_encoding, &QFutureWatcher<Offered>::finished, this, [this] {
@@ -290,11 +292,12 @@ void ImportActions::confirmAndWrite(const Offered &offered)
         sheets::SheetStore::Pending pending =
             folder.isOpen() ? store.write(folder, offered.sheet, offered.source->get(), &error)
                             : sheets::SheetStore::Pending();
+        const bool existed = offered.existing != sheets::SheetStore::Existing::None;
         if (!pending.isValid() || !store.flush(pending, &error) ||
             !store.install(std::move(pending), true, &error))
-            return {offered.sheet, error};
+            return {offered.sheet, error, existed};
         sheets::SheetStore::flushFolder(folder);
-        return {offered.sheet, {}};
+        return {offered.sheet, {}, existed};
     }));
 }
 

@@ -69,6 +69,7 @@ public:
     struct Written {
         std::string sheet;
         QString error;
+        bool existed = false; // a sheet was there before
     };
 
 signals:

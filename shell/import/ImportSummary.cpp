@@ -5,11 +5,19 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace shell {
 
-QStringList importSummary(const sheets::ImportResult &result, const std::string &folder)
+QString desktopPath(const std::string &path)
 {
-    const QString where = QFile::decodeName(folder.c_str());
+    return QFile::decodeName(path.c_str());
+}
+
+QStringList importSummary(const sheets::ImportResult &result, const std::string &folder,
+                          PathText text)
+{
+    const QString where = text(folder);
     QStringList lines;
     if (result.cancelled)
         lines << QObject::tr("Cancelled: no sheet was added.");
@@ -25,21 +33,55 @@ QStringList importSummary(const sheets::ImportResult &result, const std::string 
         lines << QObject::tr("Kept %1 sheet(s) that were already there.").arg(result.kept);
     if (!result.refused.empty())
         lines << QObject::tr("Refused %1 file(s).").arg(result.refused.size());
-    if (result.leftAlone > 0)
-        lines << QObject::tr("Left alone %1 file(s) that are not sheets, or a second file for "
-                             "the same sheet.")
-                     .arg(result.leftAlone);
+    // Sheets kept because they differ are counted with the kept ones.
+    const auto leftAlone = std::count_if(result.leftAlone.begin(), result.leftAlone.end(),
+                                         [](const sheets::ImportLeftAlone &l) {
+                                             return l.why != sheets::ImportLeftAlone::Why::Differs;
+                                         });
+    if (leftAlone > 0)
+        lines
+            << QObject::tr("Left alone %1 file(s) or folder(s) that give no sheet.").arg(leftAlone);
     return lines;
 }
 
-QStringList refusalLines(const sheets::ImportResult &result)
+QStringList detailLines(const sheets::ImportResult &result, PathText name)
 {
+    using Why = sheets::ImportLeftAlone::Why;
     QStringList lines;
     for (const sheets::ImportRefusal &refusal : result.refused)
-        lines << QFile::decodeName(refusal.source.c_str()) + QStringLiteral(": ") +
+        lines << name(refusal.source) + QStringLiteral(": ") +
                      (refusal.error == sheets::SheetError::None
                           ? refusal.detail
                           : reasonText(refusal.error, refusal.detail));
+    for (const sheets::ImportLeftAlone &l : result.leftAlone) {
+        QString why;
+        switch (l.why) {
+        case Why::NotASheet:
+            why = QObject::tr("left alone: not named like a sheet");
+            break;
+        case Why::SameSheet:
+            why = QObject::tr("left alone: another file for %1, which is taken from %2")
+                      .arg(name(l.sheet), name(l.earlier));
+            break;
+        case Why::Differs:
+            why = QObject::tr("kept the %1 already there, which differs").arg(name(l.sheet));
+            break;
+        case Why::LinkedFolder:
+            why = QObject::tr("left alone: a link to a folder, not followed");
+            break;
+        case Why::TooDeep:
+            why = QObject::tr("left alone: a folder more than %1 levels down")
+                      .arg(sheets::kSubfolderLevels);
+            break;
+        case Why::Unreadable:
+            why = QObject::tr("left alone: the folder cannot be read");
+            break;
+        case Why::NoSheetIn:
+            why = QObject::tr("holds no file named like a sheet");
+            break;
+        }
+        lines << name(l.source) + QStringLiteral(": ") + why;
+    }
     return lines;
 }
 

@@ -5,8 +5,11 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QProgressDialog>
 #include <QThread>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -14,6 +17,9 @@ namespace {
 
 constexpr int kShowProgressAfterMs = 300;
 constexpr qint64 kProgressStepNs = 10'000'000;
+// A window frame's title is larger than the window's 8 points, and shares its bar with buttons.
+constexpr qreal kTitlePoints = 11;
+constexpr int kTitleDecorationWidth = 160;
 
 QString folderText(const std::string &folder)
 {
@@ -134,7 +140,19 @@ void SheetImporter::showProgress()
         m_progress->setAutoClose(false);
         m_progress->setAutoReset(false);
         m_progress->setMinimumDuration(0);
-        connect(m_progress, &QProgressDialog::canceled, this, [this] { m_cancelled = true; });
+        // Wide enough for the frame to show the whole title, in its larger, bold font.
+        QFont titleFont = m_progress->font();
+        titleFont.setBold(true);
+        titleFont.setPointSizeF(std::max(titleFont.pointSizeF(), kTitlePoints));
+        m_progress->setMinimumWidth(
+            QFontMetrics(titleFont).horizontalAdvance(m_progress->windowTitle()) +
+            kTitleDecorationWidth);
+        // Gone at once: the import may take a while to stop, and a late report must not show
+        // it again meanwhile.
+        connect(m_progress, &QProgressDialog::canceled, this, [this] {
+            m_cancelled = true;
+            hideProgress();
+        });
     }
     m_progress->setLabelText(m_progressLabel);
     m_progress->setRange(0, m_total);
@@ -144,6 +162,8 @@ void SheetImporter::showProgress()
 
 void SheetImporter::showProgressSoon(const QString &label, int total)
 {
+    if (m_cancelled)
+        return;
     m_progressLabel = label;
     m_done = 0;
     m_total = total;
@@ -176,6 +196,8 @@ void SheetImporter::planned(std::shared_ptr<sheets::ImportPlan> plan)
     }
     bool replace = false;
     if (const int conflicts = plan->conflicts(); conflicts > 0) {
+        // A window-modal progress dialog would stand above the question and take its clicks.
+        hideProgress();
         replace = m_dialogs.confirm(
             m_window,
             tr("%n of these sheets are already in your sheet folder, different from the ones "
@@ -203,10 +225,8 @@ void SheetImporter::finished(const sheets::ImportResult &result)
         changed << QString::fromStdString(sheet);
     if (!changed.isEmpty())
         emit sheetsAdded(changed);
-    QString details;
-    if (!result.refused.empty())
-        details = tr("Not added:\n") + refusalLines(result).join('\n');
-    m_dialogs.report(m_window, importSummary(result, m_store.folder()).join('\n'), details);
+    m_dialogs.report(m_window, importSummary(result, m_store.folder()).join('\n'),
+                     detailLines(result).join('\n'));
 }
 
 } // namespace shell
