@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -307,6 +308,40 @@ TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
     }
 }
 
+// A sheet within a tenth of Image1's proportions fills it; any other picture (a screenshot, a
+// portrait, a photo turned as its EXIF orientation says) is drawn whole and centred.
+TEST_F(WindowTest, PicturesKeepTheirProportions)
+{
+    QImage stored(60, 40, QImage::Format_RGB32); // red on the left, to be turned a quarter
+    stored.fill(Qt::blue);                       // clockwise: upright, red stands above blue
+    QPainter(&stored).fillRect(0, 0, 30, 40, Qt::red);
+    QByteArray turned;
+    QBuffer buffer(&turned);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "jpeg"));
+    turned.insert(2, QByteArray("\xFF\xE1\x00\x22"
+                                "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03"
+                                "\0\0\0\x01\0\x06\0\0\0\0\0\0",
+                                36));
+    const std::pair<QByteArray, QRect> rows[] = {
+        {encoded(Qt::red, "png", {393, 305}), {0, 0, 393, 305}},
+        {encoded(Qt::red, "png", {400, 300}), {0, 0, 393, 305}},
+        {encoded(Qt::red, "png", {1920, 1080}), {0, 42, 393, 221}},
+        {encoded(Qt::red, "png", {1080, 1920}), {111, 0, 171, 305}},
+        {turned, {95, 0, 203, 305}},
+    };
+    for (const auto &[bytes, drawn] : rows) {
+        SCOPED_TRACE(drawn.width());
+        ASSERT_TRUE(writeBytes(folder.filePath("house.qpk"), bytes));
+        form->chooseEntry(1, 31);
+        EXPECT_EQ(form->image()->pictureRect(), QRectF(drawn));
+        const QImage box = form->image()->grab().toImage();
+        EXPECT_GT(box.pixelColor(drawn.center().x(), drawn.top() + 9).red(), 200);
+        EXPECT_EQ(box.pixelColor(drawn.center().x(), drawn.bottom() - 9).blue() > 200,
+                  bytes == turned);
+        EXPECT_EQ(box.pixelColor(0, 0) == QColor(Qt::red), drawn.topLeft().isNull());
+    }
+}
+
 // While a sheet is read the window goes on; a newer choice wins, and the older one's answer
 // never shows. A picture offered for the chosen entry is decoded by its helper first: each
 // hostile file is refused with its reason in bounded time, chosen with Use Picture or pasted.
@@ -533,7 +568,7 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
     form->chooseEntry(1, 31); // the viewer follows
     EXPECT_EQ(actions->viewer()->windowTitle(), "house.qpk \u2014 House Wooden 1");
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->isSettled(); }));
-    EXPECT_EQ(view->decodedSize(), QSize(48, 32)); // never enlarged when it fits
+    EXPECT_EQ(view->decodedSize(), QSize(52, 40)); // never enlarged when it fits
     form->chooseEntry(1, 0);                       // airtower.qpk is missing
     EXPECT_TRUE(view->decodedSize().isEmpty());
     EXPECT_EQ(boxes.size(), 1);
@@ -582,7 +617,7 @@ TEST_F(WindowTest, EveryActionHasItsKeyAnywhereInTheWindow)
                     (clipboard->mimeData()->data("image/png") == encoded(Qt::red, "png") ? " file"
                                                                                          : "");
          },
-         "48 file"},
+         "52 file"},
         {Qt::CTRL | Qt::ALT | Qt::Key_C,
          [&] { return QString(clipboard->mimeData()->data("text/plain")); },
          folder.filePath("house.qpk")},
