@@ -23,6 +23,7 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +56,8 @@ namespace {
 struct RecordingDialogs : Dialogs {
     QStringList &boxes;
     bool answer = true;
-    QString picture;
+    QString picture, pictureFor; // a picture file chosen, and for which entry
+    QImage preview;              // shown in the last question
 
     explicit RecordingDialogs(QStringList &record)
         : boxes(record)
@@ -69,6 +71,12 @@ struct RecordingDialogs : Dialogs {
         boxes << "? " + question;
         return answer;
     }
+    bool confirmPicture(QWidget *parent, const QString &question, const QImage &picture,
+                        const QString &accept, const QString &reject) override
+    {
+        preview = picture;
+        return confirm(parent, question, accept, reject);
+    }
     void report(QWidget *, const QString &text, const QString &details) override
     {
         boxes << "= " + text + (details.isEmpty() ? "" : " | " + details);
@@ -78,7 +86,11 @@ struct RecordingDialogs : Dialogs {
         boxes << "choose sheets";
         return {};
     }
-    QString choosePicture(QWidget *) override { return picture; }
+    QString choosePicture(QWidget *, const QString &entry) override
+    {
+        pictureFor = entry;
+        return picture;
+    }
 };
 
 // A filled, shown main window whose sheets, real and added, are in a temporary folder and are
@@ -383,6 +395,22 @@ TEST_F(WindowTest, NewestChoiceWinsAndHostilePicturesAreRefused)
                                          " cannot be a sheet: " + reasonText(h.refusal) + "."});
         }
     }
+    EXPECT_EQ(dialogs->pictureFor, "House Wooden 1");
+}
+
+// Its file dialog names the entry, and offers sheets among the pictures.
+TEST(Dialogs, PictureChooserNamesTheEntryAndOffersSheets)
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            seen = dialog->windowTitle() + "|" + dialog->nameFilters().first();
+            dialog->reject();
+        }
+    });
+    EXPECT_TRUE(QtDialogs().choosePicture(nullptr, "Bed,bunk").isEmpty());
+    EXPECT_TRUE(seen.startsWith("Use Picture for Bed,bunk|Pictures (*.qpk *."))
+        << seen.toStdString();
 }
 
 // Qt's editable combo box makes choices of its own; typing must never be one.
@@ -758,6 +786,11 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
+    QTest::mouseClick(form->image(), Qt::LeftButton); // with no entry chosen, Ctrl+V says so
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes, QStringList{"Vorrin Propscope: Choose an entry first: the pasted picture "
+                                 "becomes its sheet."});
+    boxes.clear();
     form->chooseEntry(2, 0);  // a picture goes to the entry chosen last ...
     form->chooseEntry(1, 27); // ... whose ghost.qpk is missing
     QGuiApplication::clipboard()->setImage(QImage::fromData(encoded(Qt::red, "png")));
@@ -766,9 +799,10 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     // Packed, held against the sheet there and written off the window's thread.
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::red); }));
     EXPECT_EQ(boxes.mid(2), QStringList{"? Use this picture as ghost.qpk?\n\nThis picture will be "
-                                        "shown for: Ghost Town Barn, Ghost Town Church, Ghost "
-                                        "Town Saloon, Ghost Town Store, Ghost Town Store, two "
-                                        "story."});
+                                        "shown for:\nGhost Town Barn\nGhost Town Church\nGhost "
+                                        "Town Saloon\nGhost Town Store\nGhost Town Store, two "
+                                        "story"});
+    EXPECT_EQ(dialogs->preview.pixelColor(20, 20), QColor(Qt::red));
     EXPECT_EQ(QImageReader(folder.filePath("ghost.qpk")).format(), "png");
     EXPECT_TRUE(form->image()->hint().isEmpty());
     EXPECT_TRUE(form->gallery()->hint().isEmpty());
@@ -791,6 +825,7 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
         drop(form->image(), elsewhere.filePath("blue.bmp"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.size() == 1; }));
         EXPECT_TRUE(boxes[0].endsWith(" now will be kept in " + folder.path() + "/replaced."));
+        EXPECT_EQ(dialogs->preview.pixelColor(20, 20), QColor(Qt::blue)); // as its helper read it
         EXPECT_EQ(QTest::qWaitFor([&] { return shown() == QColor(Qt::blue); }, 500), yes);
     }
     QFile sheet(folder.filePath("ghost.qpk"));
