@@ -108,7 +108,7 @@ public:
     }
     void report(QWidget *, const QString &, const QString &) override {}
     QStringList chooseSheetSources(QWidget *) override { return {}; }
-    QString choosePicture(QWidget *) override { return {}; }
+    QString choosePicture(QWidget *, const QString &) override { return {}; }
 
 private:
     int &m_messages;

@@ -133,7 +133,7 @@ public:
         ++m_answers;
         return false;
     }
-    QString choosePicture(QWidget *) override { return m_picture; }
+    QString choosePicture(QWidget *, const QString &) override { return m_picture; }
 
 private:
     int &m_answers;

@@ -82,6 +82,16 @@ QSize gifScreen(const SheetFile &file)
     return QSize(at(6), at(8));
 }
 
+// `image` shrunk to `target`, averaged in premultiplied 32-bit colour whatever its own format,
+// and the part `clip` of that.
+QImage shrunk(QImage image, QSize target, QRect clip)
+{
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return clip == image.rect() ? image : image.copy(clip);
+}
+
 struct VectorDocument {
     std::optional<QByteArray> document; // as it will be drawn; empty when refused
     DecodeResult refusal;
@@ -169,6 +179,8 @@ void SheetProbe::inspect(const DecodeRequest &request)
         m_full.isValid())
         m_target =
             m_full.boundedTo(m_full.scaled(m_target, Qt::KeepAspectRatio)).expandedTo(QSize(1, 1));
+    else if (request.kind == DecodeKind::Box && m_full.isValid())
+        m_target = shownInBox(m_full, m_target);
     const bool clipped = request.kind == DecodeKind::Region;
     m_clip = clipped ? request.clip : QRect(QPoint(), m_target);
     // At its own size a picture is held to the pixel limit, whatever its format decodes at.
@@ -180,6 +192,15 @@ void SheetProbe::inspect(const DecodeRequest &request)
     }
     // A vector picture is drawn at the size asked for, whatever size it declares.
     if (!m_vector.isOpen() && !checkRaster(stored, clipped, format))
+        return;
+    // Qt's readers shrink many pictures wrongly: those with a palette or a bit a pixel come back
+    // re-quantised to it, as noise, and transparent ones with their hidden colours bled in. So
+    // each is read whole, within the limits already, and shrunk here; but not a JPEG, which
+    // libjpeg shrinks as it decodes, nor a drawing, drawn at the size asked for.
+    m_shrinkHere =
+        !m_vector.isOpen() && format != "jpeg" &&
+        qint64(m_target.width()) * m_target.height() <= qint64(m_full.width()) * m_full.height();
+    if (m_shrinkHere)
         return;
     m_reader.setScaledSize(storedSize(m_turn, m_target));
     if (clipped)
@@ -245,8 +266,12 @@ QImage SheetProbe::decode()
         refuse(SheetError::TooLarge, QStringLiteral("out of memory"));
     else if (image.isNull())
         refuse(SheetError::NotAPicture, m_reader.errorString());
+    else if (m_shrinkHere)
+        image = shrunk(std::move(image), m_target, m_clip);
     else if (image.size() != m_clip.size()) // a reader that ignored the scaled size
         image = image.scaled(m_clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull() && m_error == SheetError::None)
+        refuse(SheetError::TooLarge, QStringLiteral("out of memory"));
     return image;
 }
 

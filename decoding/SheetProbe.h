@@ -50,6 +50,7 @@ private:
     QSize m_full;
     QSize m_target;
     QRect m_clip;
+    bool m_shrinkHere = false; // read whole and shrunk to m_target here, not by the reader
 };
 
 } // namespace sheets

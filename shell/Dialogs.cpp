@@ -25,9 +25,22 @@ void QtDialogs::message(QWidget *parent, const QString &prompt, const QString &t
 bool QtDialogs::confirm(QWidget *parent, const QString &question, const QString &accept,
                         const QString &reject)
 {
+    return confirmPicture(parent, question, {}, accept, reject);
+}
+
+bool QtDialogs::confirmPicture(QWidget *parent, const QString &question, const QImage &picture,
+                               const QString &accept, const QString &reject)
+{
     QMessageBox box(QMessageBox::Question, qs(kApplicationTitle), question, QMessageBox::NoButton,
                     parent);
     box.setTextFormat(Qt::PlainText);
+    if (!picture.isNull()) { // in place of the question's icon, at the screen's own pixels
+        const qreal dpr = box.devicePixelRatioF();
+        QPixmap shown = QPixmap::fromImage(
+            picture.scaled(kPicturePreview * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        shown.setDevicePixelRatio(dpr);
+        box.setIconPixmap(shown);
+    }
     QPushButton *yes = box.addButton(accept, QMessageBox::AcceptRole);
     box.addButton(reject, QMessageBox::RejectRole);
     box.setDefaultButton(yes);
@@ -49,13 +62,14 @@ QStringList QtDialogs::chooseSheetSources(QWidget *parent)
     return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QStringList();
 }
 
-QString QtDialogs::choosePicture(QWidget *parent)
+QString QtDialogs::choosePicture(QWidget *parent, const QString &entry)
 {
-    QStringList patterns;
+    // Sheets are pictures too, whatever their extension.
+    QStringList patterns{QStringLiteral("*.qpk")};
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     return QFileDialog::getOpenFileName(
-        parent, QObject::tr("Use Picture for This Entry"), QString(),
+        parent, QObject::tr("Use Picture for %1").arg(entry), QString(),
         QObject::tr("Pictures (%1);;All files (*)").arg(patterns.join(' ')));
 }
 

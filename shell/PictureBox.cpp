@@ -50,6 +50,15 @@ QMimeData *PictureBox::pathMimeData() const
     return data;
 }
 
+QRectF PictureBox::pictureRect() const
+{
+    const qreal dpr = m_pixmap.devicePixelRatio();
+    const QSize device(qRound(width() * dpr), qRound(height() * dpr));
+    const QPoint offset =
+        QPoint(device.width() - m_pixmap.width(), device.height() - m_pixmap.height()) / 2;
+    return QRectF(QPointF(offset) / dpr, m_pixmap.deviceIndependentSize());
+}
+
 void PictureBox::setHint(const QString &hint)
 {
     if (hint == m_hint)
@@ -63,7 +72,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!m_pixmap.isNull()) {
-        painter.drawPixmap(0, 0, m_pixmap);
+        painter.drawPixmap(pictureRect().topLeft(), m_pixmap);
         return;
     }
     if (m_hint.isEmpty())

@@ -7,8 +7,9 @@ class QMimeData;
 
 namespace shell {
 
-// Image1: shows a sheet already decoded to the box's device pixels, so painting never scales.
-// While it holds no picture the window's artwork shows through. A click gives it the focus (Tab
+// Image1: shows a sheet already decoded to the box's device pixels, so painting never scales; a
+// picture shown whole with its own proportions is centred, the window's artwork showing beside
+// it, as it does while the box holds no picture. A click gives it the focus (Tab
 // never does); a double-click or Enter asks to see the sheet at full size, its actions open on
 // right-click or the Menu key, and the sheet file can be dragged out of it. Files and pictures
 // can be dropped on it.
@@ -22,6 +23,8 @@ public:
     void setPicture(const QPixmap &pixmap, const QString &sheetName, const QByteArray &filePath,
                     QSize fullSize);
     const QPixmap &picture() const { return m_pixmap; }
+    // Where the picture is drawn, on whole device pixels.
+    QRectF pictureRect() const;
     QSize fullSize() const { return m_fullSize; }
     QString sheetName() const { return m_sheetName; }
     QString filePath() const;

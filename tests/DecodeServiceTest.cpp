@@ -264,7 +264,7 @@ TEST(DecodeService, ManyAskAtOnce)
                           Requester::Import, Requester::Gallery}) {
         askers.emplace_back([&, who] {
             for (int i = 0; i < 20; ++i) {
-                const QSize size(40 + i, 30);
+                const QSize size(40 + 4 * i, 30 + 3 * i);
                 auto ticket = service.submit(sheet.open(), DecodeRequest::box(size, who));
                 if (i % 3 == 1) {
                     ticket->cancel();

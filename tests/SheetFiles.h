@@ -19,7 +19,7 @@
 
 namespace testing_support {
 
-inline QByteArray encoded(QColor colour, const char *format, QSize size = QSize(48, 32))
+inline QByteArray encoded(QColor colour, const char *format, QSize size = QSize(52, 40))
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);

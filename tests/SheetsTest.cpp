@@ -1,6 +1,7 @@
 #include "SheetFiles.h"
 
 #include "Catalogue.h"
+#include "SheetDecode.h"
 #include "SheetFolders.h"
 #include "SheetImport.h"
 #include "SheetLoader.h"
@@ -200,7 +201,7 @@ TEST_F(SheetsTest, ShowsWhatItCanAndRefusesTheRest)
         EXPECT_LT(processorSeconds() - start, 1.0);
         EXPECT_EQ(int(s.error), int(c.error)) << s.detail.toStdString();
         if (c.shows.isValid()) {
-            ASSERT_EQ(s.image.size(), c.size);
+            ASSERT_EQ(s.image.size(), shownInBox(s.fullSize, c.size));
             const QColor centre = s.image.pixelColor(s.image.rect().center());
             EXPECT_LT(qAbs(centre.red() - c.shows.red()) + qAbs(centre.blue() - c.shows.blue()), 16)
                 << centre.name().toStdString();
@@ -250,8 +251,8 @@ TEST_F(SheetsTest, EachLimitHoldsWhereItIs)
         {"12 M scan blocks", flatJpeg(20456, 2888, true) + scan.repeated(10), 0, kBox}, // + 1
         {"512 MiB of coefficients", flatJpeg(9464, 9448, true), 0, kBox},
         {"512 MiB of coefficients", flatJpeg(9472, 9448, true), 0, kBox},
-        {"512 MiB asked for", encoded(Qt::red, "png"), 0, QSize(11585, 11585)},
-        {"512 MiB asked for", encoded(Qt::red, "png"), 0, QSize(11586, 11585)},
+        {"512 MiB asked for", encoded(Qt::red, "png", {40, 40}), 0, QSize(11585, 11585)},
+        {"512 MiB asked for", encoded(Qt::red, "png", {40, 40}), 0, QSize(11586, 11585)},
         {"16 MiB of SVG", padded(16 << 20), 0, kBox},
         {"16 MiB of SVG", padded((16 << 20) + 1), 0, kBox},
         {"10000 shapes", svg.arg(rect.repeated(9999)).toUtf8(), 0, kBox},
@@ -390,26 +391,98 @@ TEST_F(SheetsTest, AddingSheetsLosesNothing)
     }
 }
 
-// Stored red on the left and blue on the right, and tagged (EXIF orientation 6) to be turned a
-// quarter clockwise: upright, red stands above blue.
-TEST_F(SheetsTest, TurnedPictureShowsUpright)
+// A PNG of `depth` bits a sample and colour type `type` (0 grey, 2 RGB, 3 palette, 4 grey and
+// alpha, 6 RGBA), 120 x 90, every sample one of four levels in a fine weave, and colours under
+// transparent pixels.
+QByteArray weavePng(int depth, int type)
 {
-    QImage stored(60, 40, QImage::Format_RGB32);
-    stored.fill(Qt::blue);
-    QPainter(&stored).fillRect(0, 0, 30, 40, Qt::red);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "jpeg"));
-    jpeg.insert(
-        2, QByteArray("\xFF\xE1\x00\x22"
-                      "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0",
-                      36));
-    ASSERT_TRUE(writeBytes(path("a/s.qpk"), jpeg));
-    const DecodeResult s = loader().load("s.qpk", DecodeRequest::box(kBox));
-    EXPECT_EQ(s.fullSize, QSize(40, 60));
-    ASSERT_EQ(s.image.size(), kBox);
-    EXPECT_GT(qRed(s.image.pixel(300, 60)), 200);
-    EXPECT_GT(qBlue(s.image.pixel(100, 245)), 200);
+    const int channels = std::array{1, 0, 3, 1, 2, 0, 4}[std::size_t(type)], top = (1 << depth) - 1;
+    QByteArray rows, palette, ihdr("\0\0\0\x78\0\0\0\x5A\0\0\0\0\0", 13);
+    ihdr[8] = char(depth), ihdr[9] = char(type);
+    for (int y = 0; y < 90; ++y) {
+        rows += '\0';
+        quint32 held = 0;
+        for (int i = 0, bits = 0; i < 120 * channels; ++i) {
+            held = held << depth | ((i / channels) * 7 + y * 3 + i % channels * 5) % 4 * top / 3;
+            for (bits += depth; bits >= 8; bits -= 8)
+                rows += char(held >> (bits - 8));
+        }
+    }
+    for (int i = 0; i <= top && type == 3; ++i)
+        palette += QByteArray(1, char(i * 255 / top)) + char(255 - i * 255 / top) + char(i * 97);
+    QByteArray png("\x89PNG\r\n\x1A\n", 8);
+    const auto be32 = [](quint32 v) {
+        return QByteArray(1, char(v >> 24)) + char(v >> 16) + char(v >> 8) + char(v);
+    };
+    const auto chunk = [&](const char *name, const QByteArray &body) {
+        const QByteArray named = name + body;
+        png += be32(quint32(body.size())) + named +
+               be32(quint32(
+                   crc32(0, reinterpret_cast<const Bytef *>(named.data()), uInt(named.size()))));
+    };
+    chunk("IHDR", ihdr);
+    if (type == 3)
+        chunk("PLTE", palette);
+    chunk("IDAT", qCompress(rows).mid(4));
+    chunk("IEND", {});
+    return png;
+}
+
+// Shrunk for Image1, a gallery tile or a part of the viewer, every format at every depth comes
+// out as its picture read whole and averaged: never re-quantised to its palette (noise), nor
+// with the colours under transparent pixels bled in.
+TEST_F(SheetsTest, ShrunkPicturesAreThePictureAveraged)
+{
+    std::vector<std::pair<std::string, QByteArray>> files;
+    for (const auto &[type, depths] : {std::pair{0, std::vector{1, 2, 4, 8, 16}},
+                                       {3, {1, 2, 4, 8}},
+                                       {4, {8, 16}},
+                                       {2, {8, 16}},
+                                       {6, {8, 16}}})
+        for (int depth : depths)
+            files.emplace_back("PNG type " + std::to_string(type) + " depth " +
+                                   std::to_string(depth),
+                               weavePng(depth, type));
+    const QImage weave = QImage::fromData(weavePng(8, 6));
+    for (const auto &[format, pixels] : {std::pair{"bmp", QImage::Format_Mono},
+                                         {"bmp", QImage::Format_Indexed8},
+                                         {"tiff", QImage::Format_Mono},
+                                         {"tiff", QImage::Format_RGBA64},
+                                         {"pbm", QImage::Format_Mono},
+                                         {"xpm", QImage::Format_Indexed8},
+                                         {"webp", QImage::Format_ARGB32}}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) &&
+                    weave.convertToFormat(pixels).save(&buffer, format));
+        files.emplace_back(std::string(format) + " " + std::to_string(int(pixels)), bytes);
+    }
+    for (const auto &[what, bytes] : files) {
+        ASSERT_TRUE(writeBytes(path("a/s.qpk"), bytes));
+        auto decode = [this](const DecodeRequest &request) {
+            SheetFile file{FileDescriptor(::open(QFile::encodeName(path("a/s.qpk")), O_RDONLY))};
+            return decodeSheet(file, request)
+                .image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QImage whole = decode(DecodeRequest::ownSize());
+        for (const DecodeRequest &request :
+             {DecodeRequest::box({40, 30}), DecodeRequest::thumbnail({50, 50}),
+              DecodeRequest::region({60, 45}, {10, 10, 30, 20})}) {
+            SCOPED_TRACE(what + " for " + std::to_string(int(request.kind)));
+            const QImage shrunk = decode(request);
+            const QImage expected =
+                whole
+                    .scaled(request.clip.isEmpty() ? shrunk.size() : request.size,
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .copy(request.clip.isEmpty() ? shrunk.rect() : request.clip);
+            ASSERT_EQ(shrunk.size(), expected.size());
+            double off = 0;
+            for (int y = 0; y < shrunk.height(); ++y)
+                for (int x = 0; x < shrunk.width() * 4; ++x)
+                    off += std::abs(shrunk.constScanLine(y)[x] - expected.constScanLine(y)[x]);
+            EXPECT_LT(off / (shrunk.width() * shrunk.height() * 4), 2.0);
+        }
+    }
 }
 
 TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)

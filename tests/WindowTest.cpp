@@ -24,6 +24,7 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -59,7 +61,8 @@ namespace {
 struct RecordingDialogs : Dialogs {
     QStringList &boxes;
     bool answer = true;
-    QString picture;
+    QString picture, pictureFor;        // a picture file chosen, and for which entry
+    QImage preview;                     // shown in the last question
     std::function<void(QWidget *)> ask; // when set, answers Qt's own question box instead
 
     explicit RecordingDialogs(QStringList &record)
@@ -78,6 +81,12 @@ struct RecordingDialogs : Dialogs {
         QTimer::singleShot(0, [this] { ask(QApplication::activeModalWidget()); });
         return QtDialogs().confirm(parent, question, accept, reject);
     }
+    bool confirmPicture(QWidget *parent, const QString &question, const QImage &picture,
+                        const QString &accept, const QString &reject) override
+    {
+        preview = picture;
+        return confirm(parent, question, accept, reject);
+    }
     void report(QWidget *, const QString &text, const QString &details) override
     {
         boxes << "= " + text + (details.isEmpty() ? "" : " | " + details);
@@ -87,7 +96,11 @@ struct RecordingDialogs : Dialogs {
         boxes << "choose sheets";
         return {};
     }
-    QString choosePicture(QWidget *) override { return picture; }
+    QString choosePicture(QWidget *, const QString &entry) override
+    {
+        pictureFor = entry;
+        return picture;
+    }
 };
 
 // A filled, shown main window whose sheets, real and added, are in a temporary folder and are
@@ -317,6 +330,40 @@ TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
     }
 }
 
+// A sheet within a tenth of Image1's proportions fills it; any other picture (a screenshot, a
+// portrait, a photo turned as its EXIF orientation says) is drawn whole and centred.
+TEST_F(WindowTest, PicturesKeepTheirProportions)
+{
+    QImage stored(60, 40, QImage::Format_RGB32); // red on the left, to be turned a quarter
+    stored.fill(Qt::blue);                       // clockwise: upright, red stands above blue
+    QPainter(&stored).fillRect(0, 0, 30, 40, Qt::red);
+    QByteArray turned;
+    QBuffer buffer(&turned);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && stored.save(&buffer, "jpeg"));
+    turned.insert(2, QByteArray("\xFF\xE1\x00\x22"
+                                "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03"
+                                "\0\0\0\x01\0\x06\0\0\0\0\0\0",
+                                36));
+    const std::pair<QByteArray, QRect> rows[] = {
+        {encoded(Qt::red, "png", {393, 305}), {0, 0, 393, 305}},
+        {encoded(Qt::red, "png", {400, 300}), {0, 0, 393, 305}},
+        {encoded(Qt::red, "png", {1920, 1080}), {0, 42, 393, 221}},
+        {encoded(Qt::red, "png", {1080, 1920}), {111, 0, 171, 305}},
+        {turned, {95, 0, 203, 305}},
+    };
+    for (const auto &[bytes, drawn] : rows) {
+        SCOPED_TRACE(drawn.width());
+        ASSERT_TRUE(writeBytes(folder.filePath("house.qpk"), bytes));
+        form->chooseEntry(1, 31);
+        EXPECT_EQ(form->image()->pictureRect(), QRectF(drawn));
+        const QImage box = form->image()->grab().toImage();
+        EXPECT_GT(box.pixelColor(drawn.center().x(), drawn.top() + 9).red(), 200);
+        EXPECT_EQ(box.pixelColor(drawn.center().x(), drawn.bottom() - 9).blue() > 200,
+                  bytes == turned);
+        EXPECT_EQ(box.pixelColor(0, 0) == QColor(Qt::red), drawn.topLeft().isNull());
+    }
+}
+
 // While a sheet is read the window goes on; a newer choice wins, and the older one's answer
 // never shows. A picture offered for the chosen entry is decoded by its helper first: each
 // hostile file is refused with its reason in bounded time, chosen with Use Picture or pasted.
@@ -358,6 +405,22 @@ TEST_F(WindowTest, NewestChoiceWinsAndHostilePicturesAreRefused)
                                          " cannot be a sheet: " + reasonText(h.refusal) + "."});
         }
     }
+    EXPECT_EQ(dialogs->pictureFor, "House Wooden 1");
+}
+
+// Its file dialog names the entry, and offers sheets among the pictures.
+TEST(Dialogs, PictureChooserNamesTheEntryAndOffersSheets)
+{
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            seen = dialog->windowTitle() + "|" + dialog->nameFilters().first();
+            dialog->reject();
+        }
+    });
+    EXPECT_TRUE(QtDialogs().choosePicture(nullptr, "Bed,bunk").isEmpty());
+    EXPECT_TRUE(seen.startsWith("Use Picture for Bed,bunk|Pictures (*.qpk *."))
+        << seen.toStdString();
 }
 
 // Qt's editable combo box makes choices of its own; typing must never be one.
@@ -561,7 +624,7 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
     form->chooseEntry(1, 31); // the viewer follows
     EXPECT_EQ(actions->viewer()->windowTitle(), "house.qpk \u2014 House Wooden 1");
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->isSettled(); }));
-    EXPECT_EQ(view->decodedSize(), QSize(48, 32)); // never enlarged when it fits
+    EXPECT_EQ(view->decodedSize(), QSize(52, 40)); // never enlarged when it fits
     form->chooseEntry(1, 0);                       // airtower.qpk is missing
     EXPECT_TRUE(view->decodedSize().isEmpty());
     EXPECT_EQ(boxes.size(), 1);
@@ -610,7 +673,7 @@ TEST_F(WindowTest, EveryActionHasItsKeyAnywhereInTheWindow)
                     (clipboard->mimeData()->data("image/png") == encoded(Qt::red, "png") ? " file"
                                                                                          : "");
          },
-         "48 file"},
+         "52 file"},
         {Qt::CTRL | Qt::ALT | Qt::Key_C,
          [&] { return QString(clipboard->mimeData()->data("text/plain")); },
          folder.filePath("house.qpk")},
@@ -782,6 +845,11 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 
+    QTest::mouseClick(form->image(), Qt::LeftButton); // with no entry chosen, Ctrl+V says so
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxes, QStringList{"Vorrin Propscope: Choose an entry first: the pasted picture "
+                                 "becomes its sheet."});
+    boxes.clear();
     form->chooseEntry(2, 0);  // a picture goes to the entry chosen last ...
     form->chooseEntry(1, 27); // ... whose ghost.qpk is missing
     QGuiApplication::clipboard()->setImage(QImage::fromData(encoded(Qt::red, "png")));
@@ -790,9 +858,10 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
     // Packed, held against the sheet there and written off the window's thread.
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::red); }));
     EXPECT_EQ(boxes.mid(2), QStringList{"? Use this picture as ghost.qpk?\n\nThis picture will be "
-                                        "shown for: Ghost Town Barn, Ghost Town Church, Ghost "
-                                        "Town Saloon, Ghost Town Store, Ghost Town Store, two "
-                                        "story."});
+                                        "shown for:\nGhost Town Barn\nGhost Town Church\nGhost "
+                                        "Town Saloon\nGhost Town Store\nGhost Town Store, two "
+                                        "story"});
+    EXPECT_EQ(dialogs->preview.pixelColor(20, 20), QColor(Qt::red));
     EXPECT_EQ(QImageReader(folder.filePath("ghost.qpk")).format(), "png");
     EXPECT_TRUE(form->image()->hint().isEmpty());
     EXPECT_TRUE(form->gallery()->hint().isEmpty());
@@ -815,6 +884,7 @@ TEST_F(WindowTest, OwnPicturesBecomeSheets)
         drop(form->image(), elsewhere.filePath("blue.bmp"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.size() == 1; }));
         EXPECT_TRUE(boxes[0].endsWith(" now will be kept in " + folder.path() + "/replaced."));
+        EXPECT_EQ(dialogs->preview.pixelColor(20, 20), QColor(Qt::blue)); // as its helper read it
         EXPECT_EQ(QTest::qWaitFor([&] { return shown() == QColor(Qt::blue); }, 500), yes);
     }
     QFile sheet(folder.filePath("ghost.qpk"));

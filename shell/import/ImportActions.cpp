@@ -56,7 +56,7 @@ QString entriesText(const std::string &sheet)
     QStringList texts;
     for (std::string_view text : catalogue::entriesShowing(sheet))
         texts << qs(text);
-    return texts.join(QStringLiteral(", "));
+    return texts.join('\n'); // their own texts hold commas
 }
 
 } // namespace
@@ -84,7 +84,8 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     m_addSheets->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     for (QAction *action : {m_paste, m_addSheets})
         action->setShortcutContext(Qt::WindowShortcut);
-    new QShortcut(QKeySequence::Paste, box, m_paste, &QAction::trigger, Qt::WidgetShortcut);
+    // Reaches paste() before a choice too, which says what to do first.
+    new QShortcut(QKeySequence::Paste, box, this, &ImportActions::paste, Qt::WidgetShortcut);
     auto *separator = new QAction(box);
     separator->setSeparator(true);
     box->addActions({separator, m_paste, m_usePicture, m_addSheets});
@@ -124,7 +125,7 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
 
 void ImportActions::follow(const SheetOutcome &outcome)
 {
-    m_chosen = Chosen{outcome.list, outcome.sheet};
+    m_chosen = Chosen{outcome.list, outcome.sheet, outcome.entryText()};
     m_paste->setEnabled(true);
     m_usePicture->setEnabled(true);
 }
@@ -143,13 +144,17 @@ void ImportActions::paste()
 {
     if (m_chosen)
         usePicture(QGuiApplication::clipboard()->mimeData());
+    else
+        m_dialogs.message(m_box->window(),
+                          tr("Choose an entry first: the pasted picture becomes its sheet."),
+                          qs(kApplicationTitle));
 }
 
 void ImportActions::usePictureFile()
 {
     if (!m_chosen)
         return;
-    const QString path = m_dialogs.choosePicture(m_box->window());
+    const QString path = m_dialogs.choosePicture(m_box->window(), m_chosen->entry);
     if (!path.isEmpty())
         useFile(path);
 }
@@ -234,9 +239,13 @@ void ImportActions::useImage(const QMimeData *data)
         check({m_chosen->sheet, memory, tr("The pasted picture")});
         return;
     }
-    m_encoding.setFuture(QtConcurrent::run(
-        [image = qvariant_cast<QImage>(data->imageData()),
-         offered = Offered{m_chosen->sheet, nullptr, tr("The pasted picture")}]() mutable {
+    m_encoding.setFuture(
+        QtConcurrent::run([image = qvariant_cast<QImage>(data->imageData()),
+                           offered = Offered{m_chosen->sheet, nullptr, tr("The pasted picture")},
+                           box = deviceSize(m_box)]() mutable {
+            // Pixels already, as the service would have decoded them for the box.
+            offered.preview = image.scaled(image.size().boundedTo(box), Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation);
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
@@ -260,8 +269,11 @@ void ImportActions::checked(const Offered &offered, const sheets::DecodeResult &
         return;
     }
     // Held against the sheet there now off the window's thread: both may be large.
+    Offered decoded = offered;
+    if (!check.image.isNull())
+        decoded.preview = check.image;
     m_comparing.setFuture(
-        QtConcurrent::run([store = m_store, offered = Offered(offered)]() mutable {
+        QtConcurrent::run([store = m_store, offered = std::move(decoded)]() mutable {
             offered.existing = store.compare(offered.sheet, offered.source->get());
             return offered;
         }));
@@ -277,13 +289,14 @@ void ImportActions::confirmAndWrite(const Offered &offered)
         m_dialogs.message(window, tr("This picture is %1 already.").arg(qs(sheet)), title);
         return;
     }
-    QString question = tr("Use this picture as %1?\n\nThis picture will be shown for: %2.")
+    QString question = tr("Use this picture as %1?\n\nThis picture will be shown for:\n%2")
                            .arg(qs(sheet), entriesText(sheet));
     if (existing == sheets::SheetStore::Existing::Different)
         question += tr("\n\nThe %1 there now will be kept in %2.")
                         .arg(qs(sheet), QFile::decodeName((m_store.folder() + '/').c_str()) +
                                             qs(sheets::SheetStore::kReplacedFolder));
-    if (!m_dialogs.confirm(window, question, tr("Use Picture"), tr("Cancel")))
+    if (!m_dialogs.confirmPicture(window, question, offered.preview, tr("Use Picture"),
+                                  tr("Cancel")))
         return;
     // Written and flushed off the window's thread: a large picture takes a moment on the disk.
     m_writing.setFuture(QtConcurrent::run([store = m_store, offered]() -> Written {

@@ -39,6 +39,7 @@ public:
     struct Chosen {
         int list;
         std::string sheet;
+        QString entry; // its text
     };
     void follow(const SheetOutcome &outcome);
     // How long a picture being checked by its decoder is waited for before the window goes on.
@@ -63,6 +64,7 @@ public:
         std::shared_ptr<sheets::FileDescriptor> source;
         QString what;
         sheets::SheetStore::Existing existing = sheets::SheetStore::Existing::None;
+        QImage preview = {}; // as decoded, for the question
     };
 
     // What became of writing a picture as a sheet: an error, or none.
