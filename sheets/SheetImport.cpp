@@ -3,6 +3,8 @@
 #include "SheetLoader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <iterator>
 #include <map>
 #include <thread>
 
@@ -16,71 +18,112 @@ namespace {
 
 struct Found {
     std::string path;
-    std::string name; // the file's own name
-    bool exact;       // spelt as its sheet is
+    std::string name;    // the file's own name
+    bool exact;          // spelt as its sheet is
+    FileDescriptor file; // opened where it was found, when named like a sheet
+    int openError = 0;   // why it could not be, when not
 };
 
-// What `folder` holds, into `files`: its own files, an exact spelling of a sheet first, then in
-// byte order, then its subfolders' in turn, down to kSubfolderLevels. Links to folders are not
-// followed, so nothing outside the chosen folder is taken. False when it cannot be read.
-bool walk(const std::string &folder, int level, const SheetNames &names, std::vector<Found> &files,
-          std::vector<ImportLeftAlone> &leftAlone)
+// Why a file that could not be opened cannot be a sheet.
+SheetError openRefusal(int error)
+{
+    return error == EACCES || error == EPERM ? SheetError::NoPermission
+           : error == ENOENT                 ? SheetError::Missing
+                                             : SheetError::NotAFile;
+}
+
+// What the folder open as `folderFd` holds, into `files`: its own files, an exact spelling of a
+// sheet first, then in byte order, then its subfolders' in turn, down to kSubfolderLevels. Each
+// is opened from the folder it was listed in, and no link is followed: nothing outside the chosen
+// folder is taken, even when a folder is swapped for a link meanwhile. False when it cannot be
+// read.
+bool walk(FileDescriptor folderFd, const std::string &folder, int level, const SheetNames &names,
+          std::vector<Found> &files, std::vector<ImportLeftAlone> &leftAlone,
+          const ImportProgress &progress)
 {
     using Why = ImportLeftAlone::Why;
-    DIR *dir = ::opendir(folder.c_str());
+    const int at = folderFd.get();
+    FileDescriptor listing(at >= 0 ? ::dup(at) : -1);
+    DIR *dir = listing.isOpen() ? ::fdopendir(listing.get()) : nullptr;
     if (dir == nullptr)
         return false;
+    listing.release(); // closed with the listing
     std::vector<Found> own;
-    std::vector<std::string> folders;
+    std::vector<std::pair<std::string, FileDescriptor>> folders;
+    std::vector<ImportLeftAlone> aside; // named in byte order, whatever order the listing has
     while (const dirent *d = ::readdir(dir)) {
+        if (progress.isCancelled())
+            break;
         const std::string name = d->d_name;
         if (name == "." || name == "..")
             continue;
         const std::string path = folder + '/' + name;
         struct stat st {};
-        unsigned char type = d->d_type;
-        if (type == DT_UNKNOWN && ::lstat(path.c_str(), &st) == 0)
-            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
-        if (type == DT_DIR)
-            folders.push_back(path);
-        else if (type == DT_LNK && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            leftAlone.push_back({path, Why::LinkedFolder, {}, {}});
-        else
-            own.push_back({path, name, names.match(name) == name});
+        if (::fstatat(at, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // gone since it was listed
+        if (S_ISLNK(st.st_mode)) {
+            aside.push_back({path, Why::Link, {}, {}});
+        } else if (S_ISDIR(st.st_mode)) {
+            FileDescriptor sub(
+                ::openat(at, d->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            if (sub.isOpen())
+                folders.emplace_back(path, std::move(sub));
+            else
+                aside.push_back({path, errno == ELOOP ? Why::Link : Why::Unreadable, {}, {}});
+        } else {
+            Found found{path, name, names.match(name) == name, {}, 0};
+            // Looked at before it is opened: opening a device or a FIFO may do something itself.
+            if (names.match(name) && !S_ISREG(st.st_mode)) {
+                found.openError = ENODEV;
+            } else if (names.match(name)) {
+                found.file.reset(::openat(
+                    at, d->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+                found.openError = found.file.isOpen() ? 0 : errno;
+            }
+            own.push_back(std::move(found));
+        }
     }
     ::closedir(dir);
+    std::sort(aside.begin(), aside.end(), [](const ImportLeftAlone &a, const ImportLeftAlone &b) {
+        return a.source < b.source;
+    });
+    std::move(aside.begin(), aside.end(), std::back_inserter(leftAlone));
     std::sort(own.begin(), own.end(), [](const Found &a, const Found &b) {
         return a.exact != b.exact ? a.exact : a.name < b.name;
     });
-    files.insert(files.end(), own.begin(), own.end());
-    std::sort(folders.begin(), folders.end());
-    for (const std::string &sub : folders) {
+    std::move(own.begin(), own.end(), std::back_inserter(files));
+    std::sort(folders.begin(), folders.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (auto &[sub, fd] : folders) {
+        if (progress.isCancelled())
+            break;
         if (level == kSubfolderLevels)
             leftAlone.push_back({sub, Why::TooDeep, {}, {}});
-        else if (!walk(sub, level + 1, names, files, leftAlone))
+        else if (!walk(std::move(fd), sub, level + 1, names, files, leftAlone, progress))
             leftAlone.push_back({sub, Why::Unreadable, {}, {}});
     }
     return true;
 }
 
-// Opens one file that is named like a sheet and sends it to be decoded for the box; none when
-// it is refused before that.
+// Opens one file that is named like a sheet, unless it was opened where it was found, and sends
+// it to be decoded for the box; none when it is refused before that.
 std::shared_ptr<DecodeTicket> examine(ImportCandidate &candidate, const SheetLoader &loader,
                                       QSize box)
 {
-    // Looked at before it is opened: opening a device or a FIFO may do something by itself.
     struct stat st {};
-    if (::stat(candidate.source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        candidate.refusal = SheetError::NotAFile;
-        return nullptr;
+    if (!candidate.file.isOpen() && candidate.isAccepted()) {
+        // Named by the user: a link is theirs to give. Looked at before it is opened.
+        if (::stat(candidate.source.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            candidate.refusal = SheetError::NotAFile;
+            return nullptr;
+        }
+        candidate.file.reset(
+            ::open(candidate.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        if (!candidate.file.isOpen())
+            candidate.refusal = openRefusal(errno);
     }
-    candidate.file.reset(
-        ::open(candidate.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!candidate.file.isOpen())
-        candidate.refusal = errno == EACCES || errno == EPERM ? SheetError::NoPermission
-                            : errno == ENOENT                 ? SheetError::Missing
-                                                              : SheetError::NotAFile;
-    else if (::fstat(candidate.file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (candidate.file.isOpen() &&
+        (::fstat(candidate.file.get(), &st) != 0 || !S_ISREG(st.st_mode)))
         candidate.refusal = SheetError::NotAFile;
     if (!candidate.isAccepted()) {
         candidate.file.reset();
@@ -181,15 +224,18 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
     ImportPlan plan;
     std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
     for (const std::string &path : paths) {
+        if (progress.isCancelled())
+            break;
         std::vector<Found> files;
         struct stat st {};
         const bool folder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         if (!folder)
-            files.push_back({path, path.substr(path.rfind('/') + 1), true});
-        else if (!walk(path, 0, names, files, plan.leftAlone))
+            files.push_back({path, path.substr(path.rfind('/') + 1), true, {}, 0});
+        else if (!walk(FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+                       path, 0, names, files, plan.leftAlone, progress))
             plan.leftAlone.push_back({path, Why::Unreadable, {}, {}});
         const std::size_t before = plan.candidates.size();
-        for (const Found &f : files) {
+        for (Found &f : files) {
             const std::optional<std::string> sheet = names.match(f.name);
             const auto earlier = sheet ? bySheet.find(*sheet) : bySheet.end();
             if (!sheet) {
@@ -199,7 +245,13 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
                     {f.path, Why::SameSheet, *sheet, plan.candidates[earlier->second].source});
             } else {
                 bySheet.emplace(*sheet, plan.candidates.size());
-                plan.candidates.push_back({f.path, *sheet, {}, {}, {}, {}});
+                plan.candidates.push_back(
+                    {f.path,
+                     *sheet,
+                     std::move(f.file),
+                     {},
+                     f.openError ? openRefusal(f.openError) : SheetError::None,
+                     {}});
             }
         }
         if (folder && plan.candidates.size() == before)

@@ -52,13 +52,13 @@ struct ImportRefusal {
 // A file or folder among the given paths that gives no sheet, and why, so that it can be named.
 struct ImportLeftAlone {
     enum class Why {
-        NotASheet,    // not named like a sheet
-        SameSheet,    // a second file for `sheet`, which `earlier` gives
-        Differs,      // differs from the `sheet` already there, which was kept
-        LinkedFolder, // a link to a folder: only what lies in the chosen folders is taken
-        TooDeep,      // a folder below the levels looked into
-        Unreadable,   // a folder that cannot be read
-        NoSheetIn,    // a given folder that holds no file named like a sheet
+        NotASheet,  // not named like a sheet
+        SameSheet,  // a second file for `sheet`, which `earlier` gives
+        Differs,    // differs from the `sheet` already there, which was kept
+        Link,       // a link: only what lies in the chosen folders is taken
+        TooDeep,    // a folder below the levels looked into
+        Unreadable, // a folder that cannot be read
+        NoSheetIn,  // a given folder that holds no file named like a sheet
     };
     std::string source;
     Why why = Why::NotASheet;

@@ -66,8 +66,8 @@ QStringList detailLines(const sheets::ImportResult &result, PathText name)
         case Why::Differs:
             why = QObject::tr("kept the %1 already there, which differs").arg(name(l.sheet));
             break;
-        case Why::LinkedFolder:
-            why = QObject::tr("left alone: a link to a folder, not followed");
+        case Why::Link:
+            why = QObject::tr("left alone: a link, not followed");
             break;
         case Why::TooDeep:
             why = QObject::tr("left alone: a folder more than %1 levels down")
