@@ -239,7 +239,10 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
             const std::optional<std::string> sheet = names.match(f.name);
             const auto earlier = sheet ? bySheet.find(*sheet) : bySheet.end();
             if (!sheet) {
-                plan.leftAlone.push_back({f.path, Why::NotASheet, {}, {}});
+                if (plan.leftAlone.size() < kMostNamedLeftAlone)
+                    plan.leftAlone.push_back({f.path, Why::NotASheet, {}, {}});
+                else
+                    ++plan.unnamed;
             } else if (earlier != bySheet.end()) {
                 plan.leftAlone.push_back(
                     {f.path, Why::SameSheet, *sheet, plan.candidates[earlier->second].source});
@@ -281,6 +284,7 @@ ImportResult runImport(ImportPlan plan, const SheetStore &store, bool replace,
     using Why = ImportLeftAlone::Why;
     ImportResult result;
     result.leftAlone = std::move(plan.leftAlone);
+    result.unnamed = plan.unnamed;
     std::vector<ImportCandidate *> toWrite;
     for (ImportCandidate &c : plan.candidates) {
         if (!c.isAccepted()) {

@@ -66,10 +66,15 @@ struct ImportLeftAlone {
     std::string earlier;
 };
 
+// Files not named like a sheet are each named up to this many; past it they are counted only,
+// so a home folder given by mistake still ends in a summary that can be read.
+inline constexpr std::size_t kMostNamedLeftAlone = 1000;
+
 // What the given files hold, found before anything is written.
 struct ImportPlan {
     std::vector<ImportCandidate> candidates;
     std::vector<ImportLeftAlone> leftAlone;
+    std::size_t unnamed = 0; // files not named like a sheet past kMostNamedLeftAlone
 
     // How many sheets differ from the ones already in the folder: whether to replace them is
     // the one question to ask.
@@ -81,6 +86,7 @@ struct ImportResult {
     int kept = 0; // already there, left as they were
     int replaced = 0;
     std::vector<ImportLeftAlone> leftAlone;
+    std::size_t unnamed = 0; // files not named like a sheet, left alone, past those named
     bool cancelled = false;
     std::vector<ImportRefusal> refused;
     std::vector<std::string> changed; // the sheets added or replaced
@@ -90,7 +96,7 @@ struct ImportResult {
 // files named like a sheet, in any case, and has `loader` decode each as a choice would show it
 // at `box`: only a file that decodes is taken. Where several files give one sheet, the first
 // path's wins; within a folder its own files before its subfolders', an exact spelling first,
-// then byte order. Links to folders are not followed.
+// then byte order. No link within a folder is followed.
 inline constexpr int kSubfolderLevels = 3; // below a chosen folder
 
 ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &names,

@@ -59,8 +59,11 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"mkdir -p s/sub && cp d\\351mo/radar.qpk s/sub/Radar.qpk && $P --add-sheets s", 0,
          "No sheet was added.\nKept 1 sheet(s) that were already there.\n"},
         {"mkdir e && $P --add-sheets e", 1, "  e: holds no file named like a sheet\n"},
-        {"touch README.txt && $P --add-sheets README.txt", 1,
-         "  README.txt: left alone: not named like a sheet\n"},
+        {"mkdir m && cd m && seq 1002 | xargs touch && $P --add-sheets .", 1,
+         "  .: holds no file named like a sheet\n  and 2 more file(s) not named like a sheet\n"},
+        {"touch README.txt 'Fake\nline' && $P --add-sheets README.txt Fake*", 1,
+         "  README.txt: left alone: not named like a sheet\n"
+         "  Fake\\nline: left alone: not named like a sheet\n"},
         // Files made to do harm: each refused with its reason, in bounded time.
         {"$P --add-sheets hostile", 1,
          "Refused 4 file(s).\nLeft alone 1 file(s) or folder(s) that give no sheet.\n"

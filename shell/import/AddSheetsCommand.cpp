@@ -38,7 +38,7 @@ QString bytePath(const std::string &path)
             ++i;
         }
     }
-    return text;
+    return escapeControls(text);
 }
 
 void print(const QString &line)

@@ -9,9 +9,26 @@
 
 namespace shell {
 
+QString escapeControls(const QString &text)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == '\n')
+            escaped += QStringLiteral("\\n");
+        else if (c == '\t')
+            escaped += QStringLiteral("\\t");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            escaped += QStringLiteral("\\x") +
+                       QString::number(c.unicode(), 16).rightJustified(2, '0').toUpper();
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 QString desktopPath(const std::string &path)
 {
-    return QFile::decodeName(path.c_str());
+    return escapeControls(QFile::decodeName(path.c_str()));
 }
 
 QStringList importSummary(const sheets::ImportResult &result, const std::string &folder,
@@ -38,9 +55,8 @@ QStringList importSummary(const sheets::ImportResult &result, const std::string 
                                          [](const sheets::ImportLeftAlone &l) {
                                              return l.why != sheets::ImportLeftAlone::Why::Differs;
                                          });
-    if (leftAlone > 0)
-        lines
-            << QObject::tr("Left alone %1 file(s) or folder(s) that give no sheet.").arg(leftAlone);
+    if (const auto all = std::size_t(leftAlone) + result.unnamed; all > 0)
+        lines << QObject::tr("Left alone %1 file(s) or folder(s) that give no sheet.").arg(all);
     return lines;
 }
 
@@ -82,6 +98,8 @@ QStringList detailLines(const sheets::ImportResult &result, PathText name)
         }
         lines << name(l.source) + QStringLiteral(": ") + why;
     }
+    if (result.unnamed > 0)
+        lines << QObject::tr("and %1 more file(s) not named like a sheet").arg(result.unnamed);
     return lines;
 }
 

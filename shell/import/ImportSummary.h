@@ -13,6 +13,10 @@ namespace shell {
 using PathText = QString (*)(const std::string &path);
 QString desktopPath(const std::string &path);
 
+// `text` with each control character written as an escape (\n, \t, \x1B), so that a file
+// name cannot start a line of its own in a summary.
+QString escapeControls(const QString &text);
+
 // What adding sheets to `folder` did, a line each, counts first.
 QStringList importSummary(const sheets::ImportResult &result, const std::string &folder,
                           PathText text = desktopPath);
