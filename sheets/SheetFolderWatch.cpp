@@ -17,6 +17,8 @@ namespace {
 
 // Long enough for a copy of many files to end, short enough to feel at once.
 constexpr std::chrono::milliseconds kSettle{300};
+// Folders and sheets watched at most: well within the desktop's inotify allowance.
+constexpr std::size_t kMostWatched = 2048;
 
 bool isFolder(const std::string &path)
 {
@@ -49,6 +51,7 @@ SheetFolderWatch::SheetFolderWatch(std::vector<std::string> folders, const Sheet
     connect(&m_settle, &QTimer::timeout, this, &SheetFolderWatch::compare);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
             qOverload<>(&QTimer::start));
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
     m_seen = look();
     watch();
 }
@@ -66,8 +69,10 @@ SheetFolderWatch::Seen SheetFolderWatch::look()
         listing.release(); // closed with the listing
         while (const dirent *entry = ::readdir(entries)) {
             struct stat st {};
+            // The link itself, not what it names: a link into a dead mount never holds the window.
             if (!m_names.match(entry->d_name) ||
-                ::fstatat(folder.get(), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+                ::fstatat(folder.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+                !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
                 continue;
             seen[{i, entry->d_name}] = {st.st_ino, st.st_size,
                                         st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
@@ -77,30 +82,42 @@ SheetFolderWatch::Seen SheetFolderWatch::look()
     return seen;
 }
 
-// A folder's watch also tells of its files written over in place.
+// Each folder, and each sheet in it, since a folder's watch does not tell of a file written over
+// in place. A path that now names another file or folder than the one watched (a folder renamed
+// away and made again) is watched anew.
 void SheetFolderWatch::watch()
 {
-    QStringList paths;
-    for (const std::string &folder : m_folders) {
-        if (const std::string existing = nearestExisting(folder); !existing.empty())
-            paths << QFile::decodeName(existing.c_str());
-    }
-    paths.removeDuplicates();
-    const QStringList old = m_watcher.directories();
-    QStringList gone;
-    for (const QString &path : old) {
-        if (!paths.contains(path))
+    std::map<QString, ino_t> wanted;
+    auto want = [&wanted](const std::string &path) {
+        struct stat st {};
+        if (wanted.size() < kMostWatched && ::stat(path.c_str(), &st) == 0)
+            wanted.emplace(QFile::decodeName(path.c_str()), st.st_ino);
+    };
+    for (const std::string &folder : m_folders)
+        want(nearestExisting(folder));
+    for (const auto &[where, _] : m_seen)
+        want(m_folders[where.first] + '/' + where.second);
+    QStringList gone, added;
+    for (const auto &[path, file] : m_watched) {
+        const auto still = wanted.find(path);
+        if (still == wanted.end() || still->second != file)
             gone << path;
+    }
+    for (const auto &[path, file] : wanted) {
+        const auto before = m_watched.find(path);
+        if (before == m_watched.end() || before->second != file)
+            added << path;
     }
     if (!gone.isEmpty())
         m_watcher.removePaths(gone);
-    QStringList added;
-    for (const QString &path : paths) {
-        if (!old.contains(path))
-            added << path;
-    }
     if (!added.isEmpty())
         m_watcher.addPaths(added);
+    m_watched = std::move(wanted);
+}
+
+void SheetFolderWatch::recheck()
+{
+    compare();
 }
 
 void SheetFolderWatch::compare()

@@ -24,6 +24,9 @@ public:
     SheetFolderWatch(std::vector<std::string> folders, const SheetNames &names,
                      QObject *parent = nullptr);
 
+    // Looks at once, for what a watch cannot tell: a watched folder renamed away and made anew.
+    void recheck();
+
 signals:
     // The sheets, spelt as the catalogue spells them, whose file in any folder came, went or
     // changed.
@@ -42,6 +45,7 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     Seen m_seen;
+    std::map<QString, ino_t> m_watched; // each path watched, and the file it named then
 };
 
 } // namespace sheets

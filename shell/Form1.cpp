@@ -16,7 +16,6 @@
 #include "SheetFolderWatch.h"
 #include "SheetViewer.h"
 #include "WindowAccessible.h"
-#include "ZoomView.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -317,7 +316,7 @@ void Form1::sheetFilesChanged(const QStringList &sheets)
     if (m_gallery != nullptr && m_gallery->isVisible())
         m_gallery->refresh(sheets);
     if (SheetViewer *viewer = m_actions->viewer(); viewer != nullptr && viewer->isVisible())
-        viewer->view()->recheck();
+        viewer->sheetFilesChanged(sheets);
 }
 
 void Form1::setPatience(std::chrono::milliseconds patience)
@@ -472,8 +471,11 @@ void Form1::resizeEvent(QResizeEvent *event)
 bool Form1::event(QEvent *event)
 {
     // Sheets put in place by hand count once the user comes back to the window.
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         updateSheetHint();
+        if (m_watch != nullptr)
+            m_watch->recheck();
+    }
     return QWidget::event(event);
 }
 

@@ -822,12 +822,20 @@ TEST_F(WindowTest, EverythingFollowsTheSheetFolders)
     form->chooseEntry(1, 0);
     QTest::mouseDClick(form->image(), Qt::LeftButton);
     auto *status = form->sheetActions()->viewer()->findChild<QLabel *>();
-    ASSERT_TRUE(writeBytes(folder.filePath("airtower.qpk"), // written over, in place
-                           encoded(Qt::blue, "png", QSize(30, 120))));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains("30 \u00d7 120"); }));
+    ZoomView *view = form->sheetActions()->viewer()->view();
+    QWidget *viewed = view->viewport();
+    const auto viewerShows = [&](QColor colour) {
+        return QTest::qWaitFor(
+            [&] { return viewed->grab().toImage().pixelColor(viewed->rect().center()) == colour; });
+    };
+    EXPECT_TRUE(viewerShows(Qt::red) && QTest::qWaitFor([&] { return view->isSettled(); }));
+    sheet("airtower.qpk", Qt::blue); // written over in place, its size the same
+    EXPECT_TRUE(viewerShows(Qt::blue));
     ASSERT_TRUE(QFile::remove(folder.filePath("airtower.qpk")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tileSays() == "The file is missing"; }));
     EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains("The file is missing"); }));
+    sheet("airtower.qpk", Qt::green); // and back
+    EXPECT_TRUE(viewerShows(Qt::green));
     EXPECT_EQ(shown(), QColor(Qt::red));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('\n').toStdString();
 }

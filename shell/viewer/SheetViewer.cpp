@@ -66,6 +66,12 @@ void SheetViewer::sheetChanged(const sheets::DecodeResult &found)
     updateStatus();
 }
 
+void SheetViewer::sheetFilesChanged(const QStringList &sheets)
+{
+    if (sheets.contains(sheets::qs(m_sheet)))
+        m_view->reload();
+}
+
 void SheetViewer::updateStatus()
 {
     m_status->setText(m_sheetStatus +

@@ -25,6 +25,8 @@ public:
                    QSize fullSize, const QImage &preview,
                    sheets::SheetError error = sheets::SheetError::None);
     ZoomView *view() const { return m_view; }
+    // Sheets whose files came, went or changed: the one shown is read again.
+    void sheetFilesChanged(const QStringList &sheets);
 
 protected:
     bool event(QEvent *event) override;

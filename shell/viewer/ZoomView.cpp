@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace shell {
 
@@ -44,9 +45,9 @@ void ZoomView::setSheet(const std::string &sheet, const std::string &path, QSize
                         const QImage &preview)
 {
     // The same file again (another entry that shares it, or read again after a change in its
-    // folder) keeps the zoom and the place.
+    // folder) keeps the zoom and the place; its pixels are read again all the same.
     if (sheet == m_sheet && path == m_path && fullSize == m_full && !m_full.isEmpty()) {
-        recheck();
+        reload();
         return;
     }
     m_sheet = sheet;
@@ -145,9 +146,15 @@ bool ZoomView::decodedCoversView() const
 // that is shown already, only looks whether the file is still the one shown.
 void ZoomView::decode()
 {
-    if (m_full.isEmpty())
+    const bool reload = std::exchange(m_reload, false);
+    if (m_full.isEmpty()) { // none to be had: looked for again only when its folder changed
+        if (reload) {
+            ++m_pending;
+            m_decoder->decode({++m_asked, m_sheet, sheets::DecodeRequest::look(), QRectF()});
+        }
         return;
-    if (decodedCoversView()) {
+    }
+    if (!reload && decodedCoversView()) {
         ++m_pending;
         m_decoder->decode({++m_asked, m_sheet, sheets::DecodeRequest::look(), m_imagePart});
         return;
@@ -203,6 +210,13 @@ void ZoomView::paintEvent(QPaintEvent *)
 
 void ZoomView::recheck()
 {
+    m_settle.start();
+}
+
+void ZoomView::reload()
+{
+    m_reload = true;
+    ++m_asked; // an answer on its way may be of the file as it was
     m_settle.start();
 }
 

@@ -31,6 +31,8 @@ public:
     QSize decodedSize() const { return m_image.size(); }
     // Looks again, once things settle, whether the file is still what is shown.
     void recheck();
+    // Decodes what is shown again, once things settle: its file may have been written over.
+    void reload();
     // Whether what is shown is all the zoom asks for, with no decoding under way.
     bool isSettled() const { return !m_settle.isActive() && m_pending == 0; }
 
@@ -65,11 +67,12 @@ private:
     QSize m_full;       // the sheet's own size, upright
     double m_zoom = 1.0;
     bool m_fitting = true;
-    QImage m_image;      // what was decoded ...
-    QRectF m_imagePart;  // ... and the part of the sheet it shows, in sheet pixels
-    quint64 m_asked = 0; // the newest request; results of older ones are stale
-    int m_pending = 0;   // requests not yet answered
-    QTimer m_settle;     // decodes again once zooming and panning pause
+    QImage m_image;        // what was decoded ...
+    QRectF m_imagePart;    // ... and the part of the sheet it shows, in sheet pixels
+    quint64 m_asked = 0;   // the newest request; results of older ones are stale
+    int m_pending = 0;     // requests not yet answered
+    bool m_reload = false; // what was decoded may be stale, though it covers the view
+    QTimer m_settle;       // decodes again once zooming and panning pause
     QPoint m_dragFrom;
 };
 
