@@ -94,6 +94,7 @@ void Gallery::stopLoading()
     }
     m_opening.reset();
     m_pending = 0;
+    m_changed.clear();
 }
 
 void Gallery::closeEvent(QCloseEvent *event)
@@ -150,15 +151,15 @@ void Gallery::load()
 
 void Gallery::refresh(const QStringList &changed)
 {
-    if (m_pending > 0) {
-        load();
+    m_changed << changed;
+    if (m_pending > 0) // read once the tiles on their way are in
         return;
-    }
     std::vector<std::string> sheets;
     for (const std::string &sheet : m_model->sheetsInOrder({})) {
-        if (changed.contains(sheets::qs(sheet)))
+        if (m_changed.contains(sheets::qs(sheet)))
             sheets.push_back(sheet);
     }
+    m_changed.clear();
     if (!sheets.empty())
         decode(sheets);
 }
@@ -180,7 +181,8 @@ void Gallery::decode(const std::vector<std::string> &sheets)
             decoding->then(this, [this, sheet](sheets::DecodeResult decoded) {
                 decoded.image.setDevicePixelRatio(devicePixelRatioF());
                 m_model->setPicture(sheet, std::move(decoded.image), decoded.error);
-                --m_pending;
+                if (--m_pending == 0 && !m_changed.isEmpty())
+                    refresh({});
             });
             opening->requests.push_back(std::move(decoding));
         }

@@ -2,6 +2,7 @@
 
 #include "SheetLoader.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -31,8 +32,8 @@ public:
     void open(const QWidget *near);
     // Reads every sheet again, keeping the filter.
     void reload() { load(); }
-    // Reads `sheets` again, whose files came, went or changed; every sheet while the tiles are
-    // still coming in.
+    // Reads `sheets` again, whose files came, went or changed; once the tiles on their way are in,
+    // when some are.
     void refresh(const QStringList &sheets);
     // How many sheets are still being decoded.
     int pending() const { return m_pending; }
@@ -71,6 +72,7 @@ private:
     QLabel *m_noMatch;
     GalleryView *m_view;
     int m_pending = 0;
+    QStringList m_changed;              // sheets to read again once those pending are in
     std::shared_ptr<Opening> m_opening; // the sheets of this opening on their way
 };
 
