@@ -139,7 +139,9 @@ SheetStore::Existing SheetStore::compare(std::string_view name, int source) cons
     struct stat there {
     }, here{};
     if (::lstat(path.c_str(), &there) != 0)
-        return errno == ENOENT ? Existing::None : Existing::Different;
+        // Nothing there when the folder is missing or is a file; one that cannot be looked at
+        // may hold a sheet, and is not written over without a yes.
+        return errno == ENOENT || errno == ENOTDIR ? Existing::None : Existing::Different;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen() || ::fstat(file.get(), &there) != 0 || !S_ISREG(there.st_mode) ||
         ::fstat(source, &here) != 0 || there.st_size != here.st_size)

@@ -59,6 +59,8 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"mkdir -p s/sub && cp d\\351mo/radar.qpk s/sub/Radar.qpk && $P --add-sheets s", 0,
          "No sheet was added.\nKept 1 sheet(s) that were already there.\n"},
         {"mkdir e && $P --add-sheets e", 1, "  e: holds no file named like a sheet\n"},
+        {"touch f && XDG_DATA_HOME=$PWD/f $P --add-sheets d\\351mo/ghost.qpk", 1,
+         "Refused 1 file(s).\n  d\u00e9mo/ghost.qpk: The sheet folder "},
         {"mkdir m && cd m && seq 1002 | xargs touch && $P --add-sheets .", 1,
          "  .: holds no file named like a sheet\n  and 2 more file(s) not named like a sheet\n"},
         {"touch README.txt 'Fake\nline' && $P --add-sheets README.txt Fake*", 1,
@@ -81,6 +83,11 @@ TEST(CommandLine, AnswersWithoutADisplay)
     QTemporaryDir folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir("hostile"));
     testing_support::writeHostileSheets(folder.filePath("hostile"));
+    // Nothing of the caller's is read or written: not their home, not their sheets.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("home"));
+    environment.insert("HOME", folder.filePath("home"));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
     environment.insert("XDG_DATA_HOME", folder.filePath("data"));
     environment.insert("XDG_DATA_DIRS", folder.filePath("system"));
     for (const Case &c : cases) {
