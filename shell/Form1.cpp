@@ -457,8 +457,16 @@ void Form1::keepOwnSize()
 
 void Form1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && (windowState() & kLargeStates))
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kLargeStates)) {
         QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~kLargeStates); });
+    } else if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
+               maximumSize() != size()) {
+        // The desktop says the window is back to normal, at whatever size it chose: it takes
+        // its own again.
+        const QSize own(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+        resize(own);
+        setFixedSize(own);
+    }
     QWidget::changeEvent(event);
 }
 
