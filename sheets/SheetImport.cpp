@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <iterator>
 #include <map>
+#include <optional>
+#include <set>
 #include <thread>
 
 #include <dirent.h>
@@ -20,7 +22,8 @@ struct Found {
     std::string path;
     std::string name;    // the file's own name
     bool exact;          // spelt as its sheet is
-    FileDescriptor file; // opened where it was found, when named like a sheet
+    bool regular;        // a plain file, when it was listed
+    FileDescriptor file; // opened where it was found, when it is the first for its sheet
     int openError = 0;   // why it could not be, when not
 };
 
@@ -34,12 +37,13 @@ SheetError openRefusal(int error)
 
 // What the folder open as `folderFd` holds, into `files`: its own files, an exact spelling of a
 // sheet first, then in byte order, then its subfolders' in turn, down to kSubfolderLevels. Each
-// is opened from the folder it was listed in, and no link is followed: nothing outside the chosen
-// folder is taken, even when a folder is swapped for a link meanwhile. False when it cannot be
-// read.
+// file and subfolder is opened from the folder it was listed in, and no link is followed: nothing
+// outside the chosen folder is taken, even when a folder is swapped for a link meanwhile. Only
+// the first file for each sheet not in `taken` is opened, and a subfolder only while it is
+// searched, so a folder of thousands never runs out of descriptors. False when it cannot be read.
 bool walk(FileDescriptor folderFd, const std::string &folder, int level, const SheetNames &names,
-          std::vector<Found> &files, std::vector<ImportLeftAlone> &leftAlone,
-          const ImportProgress &progress)
+          std::set<std::string> &taken, std::vector<Found> &files,
+          std::vector<ImportLeftAlone> &leftAlone, const ImportProgress &progress)
 {
     using Why = ImportLeftAlone::Why;
     const int at = folderFd.get();
@@ -49,7 +53,7 @@ bool walk(FileDescriptor folderFd, const std::string &folder, int level, const S
         return false;
     listing.release(); // closed with the listing
     std::vector<Found> own;
-    std::vector<std::pair<std::string, FileDescriptor>> folders;
+    std::vector<std::pair<std::string, std::string>> folders; // name, path
     std::vector<ImportLeftAlone> aside; // named in byte order, whatever order the listing has
     while (const dirent *d = ::readdir(dir)) {
         if (progress.isCancelled())
@@ -61,27 +65,12 @@ bool walk(FileDescriptor folderFd, const std::string &folder, int level, const S
         struct stat st {};
         if (::fstatat(at, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue; // gone since it was listed
-        if (S_ISLNK(st.st_mode)) {
+        if (S_ISLNK(st.st_mode))
             aside.push_back({path, Why::Link, {}, {}});
-        } else if (S_ISDIR(st.st_mode)) {
-            FileDescriptor sub(
-                ::openat(at, d->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            if (sub.isOpen())
-                folders.emplace_back(path, std::move(sub));
-            else
-                aside.push_back({path, errno == ELOOP ? Why::Link : Why::Unreadable, {}, {}});
-        } else {
-            Found found{path, name, names.match(name) == name, {}, 0};
-            // Looked at before it is opened: opening a device or a FIFO may do something itself.
-            if (names.match(name) && !S_ISREG(st.st_mode)) {
-                found.openError = ENODEV;
-            } else if (names.match(name)) {
-                found.file.reset(::openat(
-                    at, d->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-                found.openError = found.file.isOpen() ? 0 : errno;
-            }
-            own.push_back(std::move(found));
-        }
+        else if (S_ISDIR(st.st_mode))
+            folders.emplace_back(name, path);
+        else
+            own.push_back({path, name, names.match(name) == name, S_ISREG(st.st_mode), {}, 0});
     }
     ::closedir(dir);
     std::sort(aside.begin(), aside.end(), [](const ImportLeftAlone &a, const ImportLeftAlone &b) {
@@ -91,15 +80,30 @@ bool walk(FileDescriptor folderFd, const std::string &folder, int level, const S
     std::sort(own.begin(), own.end(), [](const Found &a, const Found &b) {
         return a.exact != b.exact ? a.exact : a.name < b.name;
     });
+    for (Found &f : own) {
+        const std::optional<std::string> sheet = names.match(f.name);
+        if (!sheet || !taken.insert(*sheet).second)
+            continue;
+        // Looked at before it is opened: opening a device or a FIFO may do something itself.
+        if (f.regular)
+            f.file.reset(::openat(at, f.name.c_str(),
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        f.openError = !f.regular ? ENODEV : f.file.isOpen() ? 0 : errno;
+    }
     std::move(own.begin(), own.end(), std::back_inserter(files));
-    std::sort(folders.begin(), folders.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (auto &[sub, fd] : folders) {
+    std::sort(folders.begin(), folders.end());
+    for (const auto &[name, sub] : folders) {
         if (progress.isCancelled())
             break;
-        if (level == kSubfolderLevels)
+        if (level == kSubfolderLevels) {
             leftAlone.push_back({sub, Why::TooDeep, {}, {}});
-        else if (!walk(std::move(fd), sub, level + 1, names, files, leftAlone, progress))
+            continue;
+        }
+        FileDescriptor opened(
+            ::openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!opened.isOpen() && errno == ELOOP)
+            leftAlone.push_back({sub, Why::Link, {}, {}});
+        else if (!walk(std::move(opened), sub, level + 1, names, taken, files, leftAlone, progress))
             leftAlone.push_back({sub, Why::Unreadable, {}, {}});
     }
     return true;
@@ -223,17 +227,22 @@ ImportPlan planImport(const std::vector<std::string> &paths, const SheetNames &n
     using Why = ImportLeftAlone::Why;
     ImportPlan plan;
     std::map<std::string, std::size_t> bySheet; // the candidate that gives each sheet
+    std::set<std::string> taken;                // the sheets a file was opened for
     for (const std::string &path : paths) {
         if (progress.isCancelled())
             break;
         std::vector<Found> files;
         struct stat st {};
         const bool folder = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-        if (!folder)
-            files.push_back({path, path.substr(path.rfind('/') + 1), true, {}, 0});
-        else if (!walk(FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
-                       path, 0, names, files, plan.leftAlone, progress))
+        if (!folder) {
+            const std::string name = path.substr(path.rfind('/') + 1);
+            files.push_back({path, name, true, true, {}, 0});
+            if (const auto sheet = names.match(name))
+                taken.insert(*sheet);
+        } else if (!walk(FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+                         path, 0, names, taken, files, plan.leftAlone, progress)) {
             plan.leftAlone.push_back({path, Why::Unreadable, {}, {}});
+        }
         const std::size_t before = plan.candidates.size();
         for (Found &f : files) {
             const std::optional<std::string> sheet = names.match(f.name);

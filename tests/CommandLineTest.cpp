@@ -59,6 +59,9 @@ TEST(CommandLine, AnswersWithoutADisplay)
         {"mkdir -p s/sub && cp d\\351mo/radar.qpk s/sub/Radar.qpk && $P --add-sheets s", 0,
          "No sheet was added.\nKept 1 sheet(s) that were already there.\n"},
         {"mkdir e && $P --add-sheets e", 1, "  e: holds no file named like a sheet\n"},
+        {"mkdir n && cd n && seq 300 | xargs mkdir && for d in $(seq 300); do cp ../d\\351mo/"
+         "ghost.qpk $d; done && ulimit -n 64 && $P --add-sheets .", // a descriptor at a time
+         1, "Kept 1 sheet(s) that were already there.\nLeft alone 299 file(s)"},
         {"touch f && XDG_DATA_HOME=$PWD/f $P --add-sheets d\\351mo/ghost.qpk", 1,
          "Refused 1 file(s).\n  d\u00e9mo/ghost.qpk: The sheet folder "},
         {"mkdir m && cd m && seq 1002 | xargs touch && $P --add-sheets .", 1,
