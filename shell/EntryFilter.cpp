@@ -45,6 +45,23 @@ int EntryFilter::rank(int row) const
     return text.startsWith(m_text, Qt::CaseInsensitive) ? 1 : 2;
 }
 
+QModelIndex EntryFilter::bestMatch() const
+{
+    QModelIndex best;
+    int bestRank = 3;
+    for (int row = 0; !m_text.isEmpty() && row < rowCount() && bestRank > 0; ++row) {
+        const QModelIndex shown = index(row, 0);
+        const QModelIndex entry = mapToSource(shown);
+        if (CatalogueModel::isCaption(entry))
+            continue;
+        if (const int r = rank(entry.row()); r < bestRank) {
+            best = shown;
+            bestRank = r;
+        }
+    }
+    return best;
+}
+
 bool EntryFilter::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
     const int leftRank = rank(left.row());

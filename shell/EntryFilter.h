@@ -19,6 +19,10 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override;
 
+    // The shown entry that ranks first (see above), in whatever order the rows stand; none
+    // when nothing is typed or nothing matches.
+    QModelIndex bestMatch() const;
+
 protected:
     bool filterAcceptsRow(int row, const QModelIndex &parent) const override;
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

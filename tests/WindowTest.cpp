@@ -798,6 +798,10 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     form->findPopup()->hide();
     QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // clears the filter ...
     EXPECT_EQ(gallery->filterField()->text(), "");
+    QTest::keyClicks(gallery->filterField(), "g1.trn"); // Enter takes the exact entry
+    QTest::keyClick(gallery->filterField(), Qt::Key_Return);
+    EXPECT_EQ(list(7)->currentIndex(), 13);
+    QTest::keyClick(gallery->filterField(), Qt::Key_Escape);
     QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // ... then closes
     EXPECT_FALSE(gallery->isVisible());
 }

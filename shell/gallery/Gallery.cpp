@@ -63,7 +63,11 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
 
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_matches->setText(text);
-        m_view->toFirstTile();
+        // The entry that is the text, or starts with it, is the one Enter chooses, as in Find.
+        if (const QModelIndex best = m_matches->bestMatch(); best.isValid())
+            m_view->setCurrentIndex(best);
+        else
+            m_view->toFirstTile();
         m_noMatch->setVisible(m_matches->rowCount() == 0);
     });
     connect(m_view, &QListView::clicked, this, [this](const QModelIndex &index) {
