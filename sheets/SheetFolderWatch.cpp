@@ -1,13 +1,12 @@
 #include "SheetFolderWatch.h"
 
-#include "FileDescriptor.h"
+#include "FolderEntries.h"
 
 #include <QFile>
 
 #include <chrono>
 #include <set>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -48,7 +47,7 @@ SheetFolderWatch::SheetFolderWatch(std::vector<std::string> folders, const Sheet
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettle);
-    connect(&m_settle, &QTimer::timeout, this, &SheetFolderWatch::compare);
+    connect(&m_settle, &QTimer::timeout, this, &SheetFolderWatch::recheck);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
             qOverload<>(&QTimer::start));
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
@@ -62,22 +61,16 @@ SheetFolderWatch::Seen SheetFolderWatch::look()
     for (std::size_t i = 0; i < m_folders.size(); ++i) {
         const FileDescriptor folder(
             ::open(m_folders[i].c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        FileDescriptor listing(folder.get() >= 0 ? ::dup(folder.get()) : -1);
-        DIR *entries = listing.get() >= 0 ? ::fdopendir(listing.get()) : nullptr;
-        if (entries == nullptr)
-            continue;
-        listing.release(); // closed with the listing
-        while (const dirent *entry = ::readdir(entries)) {
+        forEachEntry(folder, [&](const char *entry) {
             struct stat st {};
             // The link itself, not what it names: a link into a dead mount never holds the window.
-            if (!m_names.match(entry->d_name) ||
-                ::fstatat(folder.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-                !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
-                continue;
-            seen[{i, entry->d_name}] = {st.st_ino, st.st_size,
-                                        st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
-        }
-        ::closedir(entries);
+            if (m_names.match(entry) &&
+                ::fstatat(folder.get(), entry, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+                seen[{i, entry}] = {st.st_ino, st.st_size,
+                                    st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+            return true;
+        });
     }
     return seen;
 }
@@ -116,11 +109,6 @@ void SheetFolderWatch::watch()
 }
 
 void SheetFolderWatch::recheck()
-{
-    compare();
-}
-
-void SheetFolderWatch::compare()
 {
     Seen now = look();
     std::set<std::string> changed;

@@ -24,7 +24,8 @@ public:
     SheetFolderWatch(std::vector<std::string> folders, const SheetNames &names,
                      QObject *parent = nullptr);
 
-    // Looks at once, for what a watch cannot tell: a watched folder renamed away and made anew.
+    // Looks again at once, also for what a watch cannot tell: a watched folder renamed away and
+    // made anew.
     void recheck();
 
 signals:
@@ -38,7 +39,6 @@ private:
 
     Seen look();
     void watch();
-    void compare();
 
     const std::vector<std::string> m_folders;
     const SheetNames m_names;

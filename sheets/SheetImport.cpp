@@ -1,5 +1,6 @@
 #include "SheetImport.h"
 
+#include "FolderEntries.h"
 #include "SheetLoader.h"
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include <set>
 #include <thread>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -47,32 +47,27 @@ bool walk(FileDescriptor folderFd, const std::string &folder, int level, const S
 {
     using Why = ImportLeftAlone::Why;
     const int at = folderFd.get();
-    FileDescriptor listing(at >= 0 ? ::dup(at) : -1);
-    DIR *dir = listing.isOpen() ? ::fdopendir(listing.get()) : nullptr;
-    if (dir == nullptr)
-        return false;
-    listing.release(); // closed with the listing
     std::vector<Found> own;
     std::vector<std::pair<std::string, std::string>> folders; // name, path
     std::vector<ImportLeftAlone> aside; // named in byte order, whatever order the listing has
-    while (const dirent *d = ::readdir(dir)) {
+    const bool listed = forEachEntry(folderFd, [&](const char *entry) {
         if (progress.isCancelled())
-            break;
-        const std::string name = d->d_name;
-        if (name == "." || name == "..")
-            continue;
+            return false;
+        const std::string name = entry;
         const std::string path = folder + '/' + name;
         struct stat st {};
-        if (::fstatat(at, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue; // gone since it was listed
+        if (::fstatat(at, entry, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return true; // gone since it was listed
         if (S_ISLNK(st.st_mode))
             aside.push_back({path, Why::Link, {}, {}});
         else if (S_ISDIR(st.st_mode))
             folders.emplace_back(name, path);
         else
             own.push_back({path, name, names.match(name) == name, S_ISREG(st.st_mode), {}, 0});
-    }
-    ::closedir(dir);
+        return true;
+    });
+    if (!listed)
+        return false;
     std::sort(aside.begin(), aside.end(), [](const ImportLeftAlone &a, const ImportLeftAlone &b) {
         return a.source < b.source;
     });

@@ -1,11 +1,11 @@
 #include "SheetLocator.h"
 
 #include "AsciiCase.h"
+#include "FolderEntries.h"
 
 #include <algorithm>
 #include <cerrno>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -17,17 +17,11 @@ namespace {
 std::vector<std::string> caseVariants(const FileDescriptor &folder, const std::string &name)
 {
     std::vector<std::string> variants;
-    // fdopendir takes over the descriptor it is given, so it gets a copy.
-    FileDescriptor copy(::dup(folder.get()));
-    DIR *dir = copy.isOpen() ? ::fdopendir(copy.get()) : nullptr;
-    if (dir == nullptr)
-        return variants;
-    copy.release();
-    while (const dirent *d = ::readdir(dir)) {
-        if (d->d_name != name && equalsIgnoringAsciiCase(d->d_name, name))
-            variants.emplace_back(d->d_name);
-    }
-    ::closedir(dir);
+    forEachEntry(folder, [&](const char *entry) {
+        if (entry != name && equalsIgnoringAsciiCase(entry, name))
+            variants.emplace_back(entry);
+        return true;
+    });
     std::sort(variants.begin(), variants.end());
     return variants;
 }

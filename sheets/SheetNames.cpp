@@ -1,8 +1,9 @@
 #include "SheetNames.h"
 
 #include "AsciiCase.h"
+#include "FolderEntries.h"
 
-#include <dirent.h>
+#include <fcntl.h>
 
 namespace sheets {
 
@@ -22,18 +23,10 @@ std::optional<std::string> SheetNames::match(std::string_view fileName) const
 
 bool SheetNames::anyHeldBy(const std::vector<std::string> &folders) const
 {
+    bool found = false;
     for (const std::string &folder : folders) {
-        DIR *dir = ::opendir(folder.c_str());
-        if (dir == nullptr)
-            continue;
-        bool found = false;
-        while (const dirent *d = ::readdir(dir)) {
-            if (match(d->d_name)) {
-                found = true;
-                break;
-            }
-        }
-        ::closedir(dir);
+        forEachEntry(FileDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+                     [&](const char *entry) { return !(found = match(entry).has_value()); });
         if (found)
             return true;
     }

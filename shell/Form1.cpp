@@ -55,6 +55,11 @@ namespace {
 // States that would take the window past its own size.
 constexpr Qt::WindowStates kLargeStates = Qt::WindowMaximized | Qt::WindowFullScreen;
 
+QSize ownSize()
+{
+    return {twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)};
+}
+
 constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHandlers = {
     &Form1::Combo1_Click, &Form1::Combo2_Click, &Form1::Combo3_Click, &Form1::Combo4_Click,
     &Form1::Combo5_Click, &Form1::Combo6_Click, &Form1::Combo7_Click,
@@ -440,7 +445,7 @@ void Form1::letMaximise(Qt::WindowState state)
     // and be disconnected, so it takes the size asked for and gives it back at once (see
     // changeEvent). Lifted here, as the request goes out, before the compositor's answer, and
     // fixed again only once the window has its own size back.
-    if (state != Qt::WindowMaximized && state != Qt::WindowFullScreen)
+    if (!(kLargeStates & state))
         return;
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     QTimer::singleShot(std::chrono::seconds(1), this, &Form1::keepOwnSize); // if never answered
@@ -448,11 +453,10 @@ void Form1::letMaximise(Qt::WindowState state)
 
 void Form1::keepOwnSize()
 {
-    const QSize own(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    if (maximumSize() == own)
+    if (maximumSize() == ownSize())
         return;
-    if (!windowHandle() || (size() == own && !(windowState() & kLargeStates)))
-        setFixedSize(own);
+    if (!windowHandle() || (size() == ownSize() && !(windowState() & kLargeStates)))
+        setFixedSize(ownSize());
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -463,9 +467,8 @@ void Form1::changeEvent(QEvent *event)
                maximumSize() != size()) {
         // The desktop says the window is back to normal, at whatever size it chose: it takes
         // its own again.
-        const QSize own(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-        resize(own);
-        setFixedSize(own);
+        resize(ownSize());
+        setFixedSize(ownSize());
     }
     QWidget::changeEvent(event);
 }
