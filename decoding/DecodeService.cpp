@@ -30,14 +30,26 @@ DecodeResult refusal(SheetError error, const QString &detail)
 DecodeService::DecodeService(DecodeServiceOptions options)
     : m_options(std::move(options))
 {
-    m_background.endsWhenIdle = true;
-    const std::pair<Lane *, int> lanes[] = {
-        {&m_window, 1}, {&m_viewer, 1}, {&m_background, std::max(m_options.backgroundHelpers, 1)}};
+    // Each lane's helpers; whether they stay while idle; and whether it has a spare, which
+    // never stays.
+    struct LaneSize {
+        Lane *lane;
+        int count;
+        bool staying, spare;
+    };
+    const LaneSize lanes[] = {
+        {&m_window, 1, true, true},
+        {&m_preload, 1, false, false},
+        {&m_viewer, 1, true, false},
+        {&m_background, std::max(m_options.backgroundHelpers, 1), false, false}};
     const std::lock_guard lock(m_mutex);
-    for (const auto &[lane, count] : lanes) {
-        for (int i = 0; i < count; ++i) {
+    for (const auto &[lane, count, staying, spare] : lanes) {
+        lane->regulars = std::size_t(count);
+        for (int i = 0; i < count + int(spare); ++i) {
             auto worker = std::make_unique<Worker>();
             worker->lane = lane;
+            worker->spare = i >= count;
+            worker->endsWhenIdle = !staying || worker->spare;
             worker->helper = std::make_unique<HelperProcess>(m_options.helper);
             worker->thread = std::thread(&DecodeService::work, this, std::ref(*worker));
             lane->workers.push_back(std::move(worker));
@@ -51,7 +63,7 @@ DecodeService::~DecodeService()
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
-        for (Lane *lane : {&m_window, &m_viewer, &m_background}) {
+        for (Lane *lane : {&m_window, &m_preload, &m_viewer, &m_background}) {
             for (Job &job : lane->queue)
                 dropped.push_back(job.ticket);
             lane->queue.clear();
@@ -60,7 +72,7 @@ DecodeService::~DecodeService()
     }
     for (const auto &ticket : dropped)
         ticket->finish(refusal(SheetError::NotAPicture, QStringLiteral("the program ends")));
-    for (Lane *lane : {&m_window, &m_viewer, &m_background}) {
+    for (Lane *lane : {&m_window, &m_preload, &m_viewer, &m_background}) {
         for (const auto &worker : lane->workers)
             worker->thread.join();
     }
@@ -73,6 +85,8 @@ const DecodeService::Lane &DecodeService::laneOf(Requester who) const
         return m_window;
     case Requester::Viewer:
         return m_viewer;
+    case Requester::Preload:
+        return m_preload;
     default:
         return m_background;
     }
@@ -97,7 +111,7 @@ std::shared_ptr<DecodeTicket> DecodeService::submit(FileDescriptor sheet,
                     return priorityOf(j.request.requester) > priority;
                 });
             lane.queue.insert(later, Job{std::move(sheet), request, ticket, ++m_asked});
-            lane.wake.notify_one();
+            lane.wake.notify_all(); // a spare must not take the wake-up of an idle worker
             return ticket;
         }
     }
@@ -110,7 +124,7 @@ void DecodeService::warmUp(Requester who)
     const std::lock_guard lock(m_mutex);
     Lane &lane = laneOf(who);
     for (const auto &worker : lane.workers)
-        worker->warm = true;
+        worker->warm = !worker->spare;
     lane.wake.notify_all();
 }
 
@@ -163,16 +177,21 @@ void DecodeService::work(Worker &worker)
         bool idle = false;
         {
             std::unique_lock lock(m_mutex);
-            const auto ready = [&] { return m_stopping || !lane.queue.empty() || worker.warm; };
-            if (lane.endsWhenIdle && worker.helper->pid() > 0)
+            const auto hasWork = [&] {
+                return !lane.queue.empty() && (!worker.spare || lane.serving >= lane.regulars);
+            };
+            const auto ready = [&] { return m_stopping || hasWork() || worker.warm; };
+            if (worker.endsWhenIdle && worker.helper->pid() > 0)
                 idle = !lane.wake.wait_for(lock, m_options.idleEnd, ready);
             else
                 lane.wake.wait(lock, ready);
             if (m_stopping)
                 break;
-            if (!lane.queue.empty()) {
+            if (hasWork()) {
                 job.emplace(std::move(lane.queue.front()));
                 lane.queue.pop_front();
+                if (!worker.spare && ++lane.serving >= lane.regulars && !lane.queue.empty())
+                    lane.wake.notify_all();
             } else if (worker.warm) {
                 worker.warm = false;
                 start = true;
@@ -196,6 +215,10 @@ void DecodeService::work(Worker &worker)
         job->ticket->finish(job->ticket->isCancelled() ? refusal(SheetError::NotAPicture,
                                                                  QStringLiteral("no longer wanted"))
                                                        : serve(worker, *job));
+        if (!worker.spare) {
+            const std::lock_guard lock(m_mutex);
+            --lane.serving;
+        }
     }
     worker.helper->end();
 }

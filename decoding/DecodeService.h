@@ -29,12 +29,13 @@ struct DecodeServiceOptions {
 
 // The one road from an open sheet file to its pixels. Every request is served by a decoding
 // helper, a locked-down process that the kernel and this service bound in memory and processor
-// time; the window, its viewer, and the gallery with adding sheets each have helpers of their
-// own, and waiting requests are served by priority. This service alone starts, replaces and
-// ends helpers. Where no helper can run at all (its program is missing, or the kernel cannot
-// lock it down), requests are decoded in this process, on the service's own threads, which is
-// said in the log; where one could run but cannot start now, requests are refused. Starting one
-// is tried again after a pause that grows.
+// time; the window, its read-ahead, its viewer, and the gallery with adding sheets each have
+// helpers of their own, and waiting requests are served by priority. The window has a spare
+// helper, so that a choice never waits behind one given up on that is still being decoded. This
+// service alone starts, replaces and ends helpers. Where no helper can run at all (its program is
+// missing, or the kernel cannot lock it down), requests are decoded in this process, on the
+// service's own threads, which is said in the log; where one could run but cannot start now,
+// requests are refused. Starting one is tried again after a pause that grows.
 //
 // Threads: submit(), warmUp(), release() and sandboxProblem() may be called from any thread.
 // Each helper belongs to one worker thread, the only one that talks to it; the queues, the
@@ -75,14 +76,17 @@ private:
     struct Worker {
         Lane *lane = nullptr;
         std::unique_ptr<HelperProcess> helper;
-        bool warm = false; // start the helper without waiting for a request
+        bool warm = false;         // start the helper without waiting for a request
+        bool endsWhenIdle = false; // its helper ends after idleEnd with nothing to do
+        bool spare = false;        // serves only while every other worker of its lane is busy
         std::thread thread;
     };
     struct Lane {
         std::deque<Job> queue; // by priority, then in order of asking
         std::vector<std::unique_ptr<Worker>> workers;
         std::condition_variable wake;
-        bool endsWhenIdle = false;
+        std::size_t serving = 0; // workers other than spares busy with a request
+        std::size_t regulars = 0;
     };
 
     Lane &laneOf(Requester who);
@@ -95,7 +99,7 @@ private:
 
     const DecodeServiceOptions m_options;
     mutable std::mutex m_mutex;
-    Lane m_window, m_viewer, m_background;
+    Lane m_window, m_preload, m_viewer, m_background;
     bool m_stopping = false;
     std::uint64_t m_asked = 0;
     QString m_problem;           // why the last helper could not be had

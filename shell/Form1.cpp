@@ -289,6 +289,7 @@ void Form1::updateSheetHint()
 // Added sheets count at once: the chosen entry's shows as choosing it again would show it.
 void Form1::sheetsChanged(const QStringList &sheets, bool picked)
 {
+    m_runtime->forget(sheets);
     updateSheetHint();
     if (m_gallery != nullptr && m_gallery->isVisible())
         m_gallery->reload();
@@ -317,11 +318,17 @@ void Form1::sheetsChanged(const QStringList &sheets, bool picked)
 // choice; reading it again here could overtake a choice still on its way.
 void Form1::sheetFilesChanged(const QStringList &sheets)
 {
+    m_runtime->forget(sheets);
     updateSheetHint();
     if (m_gallery != nullptr && m_gallery->isVisible())
         m_gallery->refresh(sheets);
     if (SheetViewer *viewer = m_actions->viewer(); viewer != nullptr && viewer->isVisible())
         viewer->sheetFilesChanged(sheets);
+}
+
+void Form1::setPreloading(bool on)
+{
+    m_runtime->setPreloading(on);
 }
 
 void Form1::setPatience(std::chrono::milliseconds patience)

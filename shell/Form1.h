@@ -70,6 +70,10 @@ public:
     // How long a choice, a copy or a picture being added waits for its decoder before the window
     // goes on and finishes it when the answer comes.
     void setPatience(std::chrono::milliseconds patience);
+    // Whether the sheets beside a choice are decoded ahead, and decoded sheets kept (on unless
+    // switched off).
+    void setPreloading(bool on);
+    const WindowRuntime *runtime() const { return m_runtime; }
 
     // Looks again whether any real sheet folder holds a sheet, and while none does, says in
     // Image1 and the gallery where sheets go and how to add them.

@@ -106,6 +106,8 @@ int runApplication(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(qs(kApplicationId));
 
     Form1 form(sheets::sheetPlaces(parsed.commandLine->sheetsFolder), nullptr, decodeService());
+    // For measuring what decoding ahead is worth, and for machines short of memory.
+    form.setPreloading(qEnvironmentVariable("TESSELBOX_PRELOAD") != QLatin1String("0"));
     form.Form_Load();
     if (const QScreen *screen = form.screen()) {
         const QRect available = screen->availableGeometry();

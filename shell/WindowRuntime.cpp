@@ -9,7 +9,10 @@
 #include "SheetFolders.h"
 #include "SheetReasons.h"
 
+#include <QFile>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -62,33 +65,58 @@ std::optional<preview::RuntimeError> WindowRuntime::load(int list, std::string_v
 {
     m_pending.reset(); // the newest choice wins
     const qreal dpr = m_image->devicePixelRatioF();
-    const QSize deviceSize(qRound(m_image->width() * dpr), qRound(m_image->height() * dpr));
-    const SheetOutcome asked{list, listIndex(list), std::string(sheet), {}, {}, {}};
-    sheets::PendingDecode ticket(m_loader.request(sheet, sheets::DecodeRequest::box(deviceSize)));
-    if (ticket->waitFor(m_patience))
-        return finish(asked, ticket->take(), dpr);
-    ticket->then(this, [this, asked, dpr, later = std::move(later)](sheets::DecodeResult decoded) {
+    Asked asked{{list, listIndex(list), std::string(sheet), {}, {}, {}},
+                dpr,
+                QSize(qRound(m_image->width() * dpr), qRound(m_image->height() * dpr)),
+                {}};
+    sheets::OpenedSheet opened = m_loader.open(sheet);
+    std::shared_ptr<sheets::DecodeTicket> ticket;
+    if (!opened.file.isOpen()) {
+        sheets::DecodeResult missing;
+        missing.error = opened.error;
+        ticket = sheets::DecodeTicket::finished(std::move(missing), opened.path);
+    } else if (m_preloading) {
+        asked.file = sheets::FileIdentity::of(opened.file.get());
+        if (asked.file) {
+            if (const sheets::DecodeResult *kept = m_cache.find(*asked.file, asked.size)) {
+                sheets::DecodeResult shown = *kept;
+                shown.path = opened.path;
+                cancelPreloads();
+                return finish(asked, std::move(shown));
+            }
+            ticket = takePreload(*asked.file, asked.size);
+        }
+    }
+    cancelPreloads();
+    if (!ticket)
+        ticket = m_loader.request(std::move(opened.file), sheets::DecodeRequest::box(asked.size),
+                                  std::move(opened.path));
+    sheets::PendingDecode pending(std::move(ticket));
+    if (pending->waitFor(m_patience))
+        return finish(asked, pending->take());
+    pending->then(this, [this, asked, later = std::move(later)](sheets::DecodeResult decoded) {
         m_pending = {};
-        later(finish(asked, std::move(decoded), dpr));
+        later(finish(asked, std::move(decoded)));
     });
-    m_pending = std::move(ticket);
+    m_pending = std::move(pending);
     return std::nullopt;
 }
 
-preview::RuntimeError WindowRuntime::finish(const SheetOutcome &asked, sheets::DecodeResult decoded,
-                                            qreal dpr)
+preview::RuntimeError WindowRuntime::finish(const Asked &asked, sheets::DecodeResult decoded)
 {
-    SheetOutcome outcome = asked;
+    SheetOutcome outcome = asked.outcome;
     outcome.error = decoded.error;
     outcome.fullSize = decoded.fullSize;
     if (!decoded.path.empty())
         outcome.path = sheets::absolutePath(decoded.path);
+    if (asked.file && m_preloading)
+        m_cache.insert(*asked.file, asked.size, outcome.sheet, decoded);
     // Converted once, here, to what the screen paints fastest.
     QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
     if (pixmap.isNull() && outcome.isShown())
         outcome.error = sheets::SheetError::TooLarge;
     if (outcome.isShown()) {
-        pixmap.setDevicePixelRatio(dpr);
+        pixmap.setDevicePixelRatio(asked.dpr);
         m_image->setPicture(pixmap, qs(outcome.sheet), QByteArray::fromStdString(outcome.path),
                             outcome.fullSize);
     } else {
@@ -96,10 +124,93 @@ preview::RuntimeError WindowRuntime::finish(const SheetOutcome &asked, sheets::D
                  qPrintable(reasonText(outcome.error, decoded.detail)));
     }
     emit sheetLoaded(outcome);
+    preloadAround(outcome.list, outcome.index, asked.size);
     if (outcome.isShown())
         return {};
     const SheetReason &reason = reasonFor(outcome.error);
     return {reason.number, std::string(reason.text)};
+}
+
+void WindowRuntime::setPreloading(bool on)
+{
+    m_preloading = on;
+    if (!on) {
+        cancelPreloads();
+        m_cache.clear();
+    }
+}
+
+void WindowRuntime::forget(const QStringList &sheets)
+{
+    for (const QString &sheet : sheets) {
+        const std::string name = QFile::encodeName(sheet).toStdString();
+        m_cache.forget(name);
+        std::erase_if(m_preloads, [&](const Preload &p) {
+            if (p.sheet != name)
+                return false;
+            p.ticket->cancel();
+            return true;
+        });
+    }
+}
+
+std::shared_ptr<sheets::DecodeTicket> WindowRuntime::takePreload(const sheets::FileIdentity &file,
+                                                                 QSize size)
+{
+    const auto p = std::find_if(m_preloads.begin(), m_preloads.end(),
+                                [&](const Preload &p) { return p.file == file && p.size == size; });
+    if (p == m_preloads.end())
+        return nullptr;
+    std::shared_ptr<sheets::DecodeTicket> ticket = std::move(p->ticket);
+    m_preloads.erase(p);
+    return ticket;
+}
+
+void WindowRuntime::cancelPreloads()
+{
+    for (const Preload &p : m_preloads)
+        p.ticket->cancel();
+    m_preloads.clear();
+}
+
+// The entries beside the one chosen, in the list being moved through: the one the user moved
+// towards first. Only while helpers decode: without them, decoding ahead would hold the window.
+void WindowRuntime::preloadAround(int number, int index, QSize size)
+{
+    const std::optional<std::pair<int, int>> last = std::exchange(m_lastChoice, {{number, index}});
+    if (!m_preloading || m_loader.service() == nullptr || index < 0)
+        return;
+    const auto focused = std::find_if(m_lists.begin(), m_lists.end(),
+                                      [](const CatalogueList *l) { return l->hasFocus(); });
+    if (focused != m_lists.end() && int(focused - m_lists.begin()) + 1 != number)
+        return; // the focus is in another list, whose entries are not moved through now
+    const int way = last && last->first == number && last->second > index ? -1 : 1;
+    for (const int next : {index + way, index - way}) {
+        if (const catalogue::Entry *entry = catalogue::entry(number, next))
+            preload(entry->sheet, size);
+    }
+}
+
+void WindowRuntime::preload(std::string_view sheet, QSize size)
+{
+    sheets::OpenedSheet opened = m_loader.open(sheet);
+    if (!opened.file.isOpen())
+        return;
+    const std::optional<sheets::FileIdentity> file = sheets::FileIdentity::of(opened.file.get());
+    if (!file || m_cache.find(*file, size) != nullptr ||
+        std::any_of(m_preloads.begin(), m_preloads.end(),
+                    [&](const Preload &p) { return p.file == *file && p.size == size; }))
+        return;
+    std::shared_ptr<sheets::DecodeTicket> ticket = m_loader.request(
+        std::move(opened.file), sheets::DecodeRequest::box(size, sheets::Requester::Preload),
+        std::move(opened.path));
+    sheets::DecodeTicket *const id = ticket.get();
+    ticket->then(this, [this, id, file = *file, size,
+                        name = std::string(sheet)](sheets::DecodeResult decoded) {
+        std::erase_if(m_preloads, [id](const Preload &p) { return p.ticket.get() == id; });
+        m_cache.insert(file, size, name, decoded);
+    });
+    m_preloads.push_back({*file, size, std::string(sheet), std::move(ticket)});
 }
 
 void WindowRuntime::msgBox(std::string_view prompt, std::optional<std::string_view> title)

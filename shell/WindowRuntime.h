@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "Runtime.h"
+#include "SheetCache.h"
 #include "SheetLoader.h"
 
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -48,6 +50,11 @@ struct SheetOutcome {
 // when its answer comes, with the same picture or message the procedure would have given, and
 // the procedure is told the load is deferred. The newest load wins: an older one still on its
 // way is dropped.
+//
+// Once a choice has settled, the sheets of the entries beside it in the list being moved through
+// are decoded ahead, the way of travel first, so that the next key shows its sheet at once. A
+// choice whose file is unchanged since it was decoded, ahead or before, is shown from memory,
+// with everything else as a choice that decodes; a file that changed is always read again.
 class WindowRuntime final : public QObject, public preview::Runtime {
     Q_OBJECT
 public:
@@ -59,6 +66,11 @@ public:
     using Later = std::function<void(const preview::RuntimeError &)>;
 
     void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
+    // Off: every choice decodes its sheet, and nothing is decoded ahead or kept.
+    void setPreloading(bool on);
+    // The sheets `sheets` changed on disk: nothing decoded from them before is shown again.
+    void forget(const QStringList &sheets);
+    const sheets::SheetCache &cache() const { return m_cache; }
     // Loads the sheet for the entry chosen in `list`: the error at once, or none when the answer
     // comes later, and then `later` has it.
     std::optional<preview::RuntimeError> load(int list, std::string_view sheet, Later later);
@@ -73,9 +85,27 @@ signals:
     void sheetLoaded(const shell::SheetOutcome &outcome);
 
 private:
+    // One load as asked: which entry, and the file and size its picture is decoded for.
+    struct Asked {
+        SheetOutcome outcome;
+        qreal dpr = 1;
+        QSize size;
+        std::optional<sheets::FileIdentity> file;
+    };
+    // A sheet being decoded ahead.
+    struct Preload {
+        sheets::FileIdentity file;
+        QSize size;
+        std::string sheet;
+        std::shared_ptr<sheets::DecodeTicket> ticket;
+    };
+
     CatalogueList *list(int number) const;
-    preview::RuntimeError finish(const SheetOutcome &asked, sheets::DecodeResult decoded,
-                                 qreal dpr);
+    preview::RuntimeError finish(const Asked &asked, sheets::DecodeResult decoded);
+    std::shared_ptr<sheets::DecodeTicket> takePreload(const sheets::FileIdentity &file, QSize size);
+    void cancelPreloads();
+    void preloadAround(int list, int index, QSize size);
+    void preload(std::string_view sheet, QSize size);
 
     const Lists m_lists;
     PictureBox *m_image;
@@ -83,6 +113,10 @@ private:
     Dialogs &m_dialogs;
     std::chrono::milliseconds m_patience{kPatience};
     sheets::PendingDecode m_pending; // the load still on its way
+    bool m_preloading = true;
+    sheets::SheetCache m_cache;
+    std::vector<Preload> m_preloads;
+    std::optional<std::pair<int, int>> m_lastChoice; // list and index, for the way of travel
 };
 
 } // namespace shell

@@ -167,16 +167,18 @@ TEST(DecodeService, BelievesOnlyWhatItAskedFor)
         EXPECT_EQ(came, answers);
         EXPECT_TRUE(service.sandboxProblem().isEmpty());
     }
-    // One that never answers: the asker waits only as long as it chooses, and a newer request,
-    // given up on, ends it.
+    // One that never answers: the asker waits only as long as it chooses, a newer choice is
+    // answered meanwhile by the window's spare helper, and giving up on it ends it.
     const QString program = folder.filePath("silent");
     ASSERT_TRUE(QFile::link(PROPSCOPE_STAND_IN, program));
     DecodeService service(optionsFor(program.toStdString()));
     const OpenSheet sheet(encoded(Qt::green, "png"));
-    const auto ticket = service.submit(sheet.open(), DecodeRequest::box(kBox));
+    const auto ticket = service.submit(sheet.open(), DecodeRequest::box(QSize(1, 1)));
     EXPECT_FALSE(ticket->waitFor(std::chrono::milliseconds(200)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !service.helpers(Requester::Window).empty(); }));
     const pid_t silent = service.helpers(Requester::Window)[0];
+    EXPECT_TRUE(
+        service.submit(sheet.open(), DecodeRequest::box(kBox))->waitFor(std::chrono::seconds(2)));
     ticket->cancel();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(silent, 0) != 0; }, 1000));
 }
@@ -261,7 +263,7 @@ TEST(DecodeService, ManyAskAtOnce)
     std::vector<std::thread> askers;
     std::atomic_int wrong = 0;
     for (Requester who : {Requester::Window, Requester::Viewer, Requester::Gallery,
-                          Requester::Import, Requester::Gallery}) {
+                          Requester::Import, Requester::Gallery, Requester::Preload}) {
         askers.emplace_back([&, who] {
             for (int i = 0; i < 20; ++i) {
                 const QSize size(40 + 4 * i, 30 + 3 * i);

@@ -282,6 +282,34 @@ TEST_F(WindowTest, ArrowKeyChoiceShowsTheSheetAsItIsNowAndEmptiesTheOtherLists)
     EXPECT_TRUE(boxes.isEmpty());
 }
 
+// Beside a settled choice, the sheets of the list being moved through are decoded ahead, so that
+// the next key shows its sheet before the choice returns; a file written over since is read
+// again, and one gone is missing, as for any choice.
+TEST_F(WindowTest, NextKeyShowsTheSheetDecodedAheadUnlessItsFileChanged)
+{
+    for (const auto &[name, colour] :
+         {std::pair{"bunker.qpk", Qt::red}, {"bunkerfort.qpk", Qt::green}, {"c130.qpk", Qt::blue}})
+        sheet(name, colour);
+    const sheets::SheetCache &cache = form->runtime()->cache();
+    list(1)->setFocus();
+    form->chooseEntry(1, 13); // Bunker; the sheet above it is missing
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cache.count() == 2; }));
+    form->setPatience(std::chrono::milliseconds(0)); // any sheet decoded now comes later
+    key(Qt::Key_Down);
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cache.count() == 3; }));
+    sheet("c130.qpk", Qt::cyan);
+    key(Qt::Key_Down);
+    EXPECT_EQ(shown(), QColor(Qt::green));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::cyan); }));
+    ASSERT_TRUE(QFile::remove(folder.filePath("bunkerfort.qpk")));
+    key(Qt::Key_Up);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.isEmpty(); }));
+    EXPECT_EQ(boxes,
+              QStringList{"Vorrin Propscope: ERROR open file. Reason: The file is missing!"});
+    EXPECT_EQ(shown(), QColor(Qt::cyan));
+}
+
 // Every reason in the one table, each brought about by a sheet of Buildings: said in the
 // missing-file message's form under the application title, and Image1 keeps its picture.
 TEST_F(WindowTest, FailedSheetKeepsThePictureAndSaysWhy)
