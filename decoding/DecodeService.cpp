@@ -212,13 +212,15 @@ void DecodeService::work(Worker &worker)
             continue;
         }
         // A request given up on before its turn is answered as such, for anyone still waiting.
-        job->ticket->finish(job->ticket->isCancelled() ? refusal(SheetError::NotAPicture,
-                                                                 QStringLiteral("no longer wanted"))
-                                                       : serve(worker, *job));
-        if (!worker.spare) {
+        DecodeResult result =
+            job->ticket->isCancelled()
+                ? refusal(SheetError::NotAPicture, QStringLiteral("no longer wanted"))
+                : serve(worker, *job);
+        if (!worker.spare) { // free before the asker hears, so that its next request is ours
             const std::lock_guard lock(m_mutex);
             --lane.serving;
         }
+        job->ticket->finish(std::move(result));
     }
     worker.helper->end();
 }
