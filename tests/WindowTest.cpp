@@ -998,7 +998,8 @@ TEST_F(WindowTest, AddingAFolderAsksInTheOpenAndSaysWhatItLeftAlone)
                 QTest::keyClick(box->windowHandle(), Qt::Key(answer));
         };
         form->importActions()->addFrom({from.path()});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }, 20000));
         EXPECT_TRUE(boxes.last().contains(outcome)) << boxes.join('\n').toStdString();
         EXPECT_TRUE(boxes.last().contains(from.filePath("README.txt: left alone: not named")));
     }
@@ -1012,6 +1013,7 @@ TEST_F(WindowTest, AddingAFolderAsksInTheOpenAndSaysWhatItLeftAlone)
     click(shown->findChild<QPushButton *>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(shown.isNull());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !form->importActions()->importer()->isBusy(); }, 20000));
     EXPECT_EQ(boxes.last(), "= Cancelled: no sheet was added.");
 }
