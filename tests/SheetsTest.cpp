@@ -1,6 +1,7 @@
 #include "SheetFiles.h"
 
 #include "Catalogue.h"
+#include "SheetCache.h"
 #include "SheetDecode.h"
 #include "SheetFolders.h"
 #include "SheetImport.h"
@@ -498,6 +499,31 @@ TEST_F(SheetsTest, EveryLoadReadsTheFileAsItIsNow)
     EXPECT_EQ(centre(), QColor(Qt::blue));
     ASSERT_TRUE(QFile::remove(path("a/ghost.qpk")));
     EXPECT_EQ(find("ghost.qpk"), kMissing);
+}
+
+// Sheets kept decoded for the window stay within their budget, the least recently used going
+// first, and are found only for the same file, unchanged, at the same size; refusals are not kept.
+TEST(SheetCache, KeepsTheMostRecentlyUsedWithinItsBudget)
+{
+    SheetCache cache(3 * 100 * 100 * 4);
+    DecodeResult picture;
+    picture.image = QImage(100, 100, QImage::Format_RGB32);
+    const auto file = [](std::uint64_t inode) { return FileIdentity{1, inode, 5, 7, 7}; };
+    for (std::uint64_t n = 1; n <= 3; ++n)
+        cache.insert(file(n), kBox, "s.qpk", picture);
+    ASSERT_NE(cache.find(file(1), kBox), nullptr); // now the second the oldest
+    cache.insert(file(4), kBox, "t.qpk", picture);
+    EXPECT_EQ(cache.bytes(), 3 * 100 * 100 * 4);
+    EXPECT_EQ(cache.find(file(2), kBox), nullptr);
+    EXPECT_NE(cache.find(file(3), kBox), nullptr);
+    EXPECT_EQ(cache.find(FileIdentity{1, 1, 5, 8, 8}, kBox), nullptr); // written over since
+    EXPECT_EQ(cache.find(file(1), QSize(50, 50)), nullptr);
+    DecodeResult refused;
+    refused.error = SheetError::Missing;
+    cache.insert(file(5), kBox, "u.qpk", refused);
+    cache.forget("s.qpk");
+    EXPECT_EQ(cache.count(), 1u);
+    EXPECT_NE(cache.find(file(4), kBox), nullptr);
 }
 
 TEST_F(SheetsTest, FileNotOursToReadIsSaidSo)
