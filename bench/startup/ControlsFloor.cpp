@@ -1,5 +1,7 @@
-// The fair floor for start-up: the main window's controls, its 209 list texts and its font, but
-// no artwork, icons or sheet lookup, built by the same build from the same classes.
+// The fair floor for start-up: the main window's controls, its 209 list texts, its font and its
+// artwork, read from the same built-in picture by the same reader and drawn as a pixmap in the
+// paint event, but no icons, sheet lookup or decoding helpers, built by the same build from the
+// same classes.
 #include "CatalogueList.h"
 #include "CommandButton.h"
 #include "PictureBox.h"
@@ -8,13 +10,50 @@
 #include "WindowDescription.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+// The artwork lives in the window's static library, which registers it only when asked.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+class ArtworkWindow : public QWidget {
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        // Decoded at the first paint, at the screen's density, as the window does.
+        const bool dense = devicePixelRatioF() >= 1.5;
+        const qreal ratio = dense ? 2.0 : 1.0;
+        if (m_artwork.isNull() || !qFuzzyCompare(m_artwork.devicePixelRatio(), ratio)) {
+            QImageReader reader(dense ? QStringLiteral(":/propscope/background@2x.jpg")
+                                      : QStringLiteral(":/propscope/background.jpg"),
+                                "jpeg");
+            reader.setAutoDetectImageFormat(false);
+            m_artwork = QPixmap::fromImage(reader.read());
+            m_artwork.setDevicePixelRatio(ratio);
+        }
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_artwork);
+    }
+
+private:
+    QPixmap m_artwork;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    initResources();
     shell::useEightPointFont();
-    QWidget window;
+    ArtworkWindow window;
     window.setFixedSize(shell::twipsToPixels(shell::kClientWidthTwips),
                         shell::twipsToPixels(shell::kClientHeightTwips));
     for (const shell::ControlDescription &c : shell::kControls) {
