@@ -2,6 +2,7 @@
 
 #include "AboutMessage.h"
 #include "ApplicationRecord.h"
+#include "BuiltInPictures.h"
 #include "Catalogue.h"
 #include "CatalogueList.h"
 #include "CatalogueListAccessible.h"
@@ -23,7 +24,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,15 +64,6 @@ constexpr std::array<void (Form1::*)(), catalogue::kCategoryCount> kListClickHan
     &Form1::Combo1_Click, &Form1::Combo2_Click, &Form1::Combo3_Click, &Form1::Combo4_Click,
     &Form1::Combo5_Click, &Form1::Combo6_Click, &Form1::Combo7_Click,
 };
-
-// A picture built into the program, read as the format it is: left to recognise it, Qt loads
-// every image plugin there is, which costs more than all the rest of starting up.
-QImage builtInPicture(const QString &path, const char *format)
-{
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
 
 bool takesFocus(ControlKind kind)
 {
@@ -432,16 +423,8 @@ void Form1::chooseEntry(int number, int index)
 
 const QPixmap &Form1::artwork()
 {
-    const qreal dpr = devicePixelRatioF();
-    if (m_artwork.isNull() ||
-        !qFuzzyCompare(m_artwork.devicePixelRatio(), dpr >= 1.5 ? 2.0 : 1.0)) {
-        const bool dense = dpr >= 1.5;
-        m_artwork = QPixmap::fromImage(
-            builtInPicture(dense ? QStringLiteral(":/propscope/background@2x.jpg")
-                                 : QStringLiteral(":/propscope/background.jpg"),
-                           "jpeg"));
-        m_artwork.setDevicePixelRatio(dense ? 2.0 : 1.0);
-    }
+    if (!isArtworkFor(m_artwork, devicePixelRatioF()))
+        m_artwork = windowArtwork(devicePixelRatioF());
     return m_artwork;
 }
 
@@ -525,15 +508,9 @@ void Form1::showEvent(QShowEvent *event)
                     &Form1::sheetFilesChanged);
         });
     m_shownOnce = true;
-    // Decoded at the first showing, not while building the window. The larger sizes keep docks
-    // and dense screens sharp.
-    if (!testAttribute(Qt::WA_SetWindowIcon)) {
-        QIcon icon;
-        for (int size : kWindowIconSizes)
-            icon.addPixmap(QPixmap::fromImage(
-                builtInPicture(QStringLiteral(":/propscope/tesselbox-%1.png").arg(size), "png")));
-        setWindowIcon(icon);
-    }
+    // Decoded at the first showing, not while building the window.
+    if (!testAttribute(Qt::WA_SetWindowIcon))
+        setWindowIcon(programIcon());
     QWidget::showEvent(event);
 }
 

@@ -1,7 +1,8 @@
-// The fair floor for start-up: the main window's controls, its 209 list texts, its font and its
-// artwork, read from the same built-in picture by the same reader and drawn as a pixmap in the
-// paint event, but no icons, sheet lookup or decoding helpers, built by the same build from the
+// The fair floor for start-up: the main window's controls, its 209 list texts, its font, its icon
+// and its artwork, read by the same code from the same built-in pictures and drawn as a pixmap in
+// the paint event, but no sheet lookup or decoding helpers, built by the same build from the
 // same classes.
+#include "BuiltInPictures.h"
 #include "CatalogueList.h"
 #include "CommandButton.h"
 #include "PictureBox.h"
@@ -10,7 +11,6 @@
 #include "WindowDescription.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -28,16 +28,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         // Decoded at the first paint, at the screen's density, as the window does.
-        const bool dense = devicePixelRatioF() >= 1.5;
-        const qreal ratio = dense ? 2.0 : 1.0;
-        if (m_artwork.isNull() || !qFuzzyCompare(m_artwork.devicePixelRatio(), ratio)) {
-            QImageReader reader(dense ? QStringLiteral(":/propscope/background@2x.jpg")
-                                      : QStringLiteral(":/propscope/background.jpg"),
-                                "jpeg");
-            reader.setAutoDetectImageFormat(false);
-            m_artwork = QPixmap::fromImage(reader.read());
-            m_artwork.setDevicePixelRatio(ratio);
-        }
+        if (!shell::isArtworkFor(m_artwork, devicePixelRatioF()))
+            m_artwork = shell::windowArtwork(devicePixelRatioF());
         QPainter painter(this);
         painter.drawPixmap(0, 0, m_artwork);
     }
@@ -73,6 +65,7 @@ int main(int argc, char *argv[])
         }
         control->setGeometry(c.pixelLeft(), c.pixelTop(), c.pixelWidth(), c.pixelHeight());
     }
+    window.setWindowIcon(shell::programIcon()); // as the window does when it is first shown
     window.show();
     return app.exec();
 }

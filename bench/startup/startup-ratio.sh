@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up as a user sees it: the program against a window of the same controls, list texts, font
-# and artwork, read and painted as the program does (the floor), and, for reference, a bare Qt
+# Start-up as a user sees it: the program against a window of the same controls, list texts, font,
+# icon and artwork, read and painted as the program does (the floor), and, for reference, a bare Qt
 # window of the same size; all built by the same build and started in turn under a private X
 # server, in rounds that take turns. One start of the floor costs some 20 ms of processor time, so
 # a round starts each ten times (over 200 ms) and the medians come from nine rounds. Prints
