@@ -212,6 +212,8 @@ void Form1::connectHandlers()
     for (int n = 1; n <= catalogue::kCategoryCount; ++n) {
         connect(list(n), &QComboBox::activated, this,
                 [this, n] { (this->*kListClickHandlers[std::size_t(n - 1)])(); });
+        list(n)->installEventFilter(this); // a held key, in the list or its text field
+        list(n)->lineEdit()->installEventFilter(this);
     }
     connect(static_cast<QPushButton *>(control(ControlKind::Button, 1)), &QPushButton::clicked,
             this, &Form1::Command1_Click);
@@ -490,6 +492,16 @@ void Form1::dropEvent(QDropEvent *event)
 {
     event->acceptProposedAction();
     m_imports->drop(event->mimeData(), false);
+}
+
+// A held key's choices do not wait for their sheets: each next press comes before a decode could
+// end, and would only wait behind one no longer wanted.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (m_runtime != nullptr && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
+        m_runtime->setKeyHeld(static_cast<QKeyEvent *>(event)->isAutoRepeat());
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -92,7 +92,7 @@ std::optional<preview::RuntimeError> WindowRuntime::load(int list, std::string_v
         ticket = m_loader.request(std::move(opened.file), sheets::DecodeRequest::box(asked.size),
                                   std::move(opened.path));
     sheets::PendingDecode pending(std::move(ticket));
-    if (pending->waitFor(m_patience))
+    if (pending->waitFor(m_keyHeld ? std::chrono::milliseconds(0) : m_patience))
         return finish(asked, pending->take());
     pending->then(this, [this, asked, later = std::move(later)](sheets::DecodeResult decoded) {
         m_pending = {};

@@ -66,6 +66,8 @@ public:
     using Later = std::function<void(const preview::RuntimeError &)>;
 
     void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
+    // While a key is held, loads do not wait for a decoder at all.
+    void setKeyHeld(bool held) { m_keyHeld = held; }
     // Off: every choice decodes its sheet, and nothing is decoded ahead or kept.
     void setPreloading(bool on);
     // The sheets `sheets` changed on disk: nothing decoded from them before is shown again.
@@ -114,6 +116,7 @@ private:
     std::chrono::milliseconds m_patience{kPatience};
     sheets::PendingDecode m_pending; // the load still on its way
     bool m_preloading = true;
+    bool m_keyHeld = false;
     sheets::SheetCache m_cache;
     std::vector<Preload> m_preloads;
     std::optional<std::pair<int, int>> m_lastChoice; // list and index, for the way of travel

@@ -284,7 +284,7 @@ TEST_F(WindowTest, ArrowKeyChoiceShowsTheSheetAsItIsNowAndEmptiesTheOtherLists)
 
 // Beside a settled choice, the sheets of the list being moved through are decoded ahead, so that
 // the next key shows its sheet before the choice returns; a file written over since is read
-// again, and one gone is missing, as for any choice.
+// again, and one gone is missing, as for any choice; a held key never waits.
 TEST_F(WindowTest, NextKeyShowsTheSheetDecodedAheadUnlessItsFileChanged)
 {
     for (const auto &[name, colour] :
@@ -298,7 +298,9 @@ TEST_F(WindowTest, NextKeyShowsTheSheetDecodedAheadUnlessItsFileChanged)
     key(Qt::Key_Down);
     EXPECT_EQ(shown(), QColor(Qt::green));
     ASSERT_TRUE(QTest::qWaitFor([&] { return cache.count() == 3; }));
-    sheet("c130.qpk", Qt::cyan);
+    // Written over with a picture slow enough to decode that its answer cannot be in at once.
+    const auto slow = [](QColor colour) { return encoded(colour, "png", QSize(4000, 3000)); };
+    ASSERT_TRUE(writeBytes(folder.filePath("c130.qpk"), slow(Qt::cyan)));
     key(Qt::Key_Down);
     EXPECT_EQ(shown(), QColor(Qt::green));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::cyan); }));
@@ -308,6 +310,13 @@ TEST_F(WindowTest, NextKeyShowsTheSheetDecodedAheadUnlessItsFileChanged)
     EXPECT_EQ(boxes,
               QStringList{"Vorrin Propscope: ERROR open file. Reason: The file is missing!"});
     EXPECT_EQ(shown(), QColor(Qt::cyan));
+    // A held key's choice never waits for its sheet, however patient the window is.
+    form->setPatience(std::chrono::seconds(20));
+    ASSERT_TRUE(writeBytes(folder.filePath("c130.qpk"), slow(Qt::magenta)));
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &held);
+    EXPECT_EQ(shown(), QColor(Qt::cyan));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::magenta); }));
 }
 
 // Every reason in the one table, each brought about by a sheet of Buildings: said in the
