@@ -33,6 +33,12 @@ WindowRuntime::WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader
     , m_dialogs(dialogs)
 {}
 
+// No answer may reach a runtime that has gone.
+WindowRuntime::~WindowRuntime()
+{
+    cancelPreloads();
+}
+
 CatalogueList *WindowRuntime::list(int number) const
 {
     return number >= 1 && number <= int(m_lists.size()) ? m_lists[std::size_t(number - 1)]

@@ -61,6 +61,7 @@ public:
     using Lists = std::array<CatalogueList *, catalogue::kCategoryCount>;
 
     WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader loader, Dialogs &dialogs);
+    ~WindowRuntime() override;
 
     // What becomes of a load that finishes later: its error, as loadPicture() would have returned.
     using Later = std::function<void(const preview::RuntimeError &)>;
