@@ -27,18 +27,22 @@ using namespace shell;
 namespace {
 
 // The texts of `window`'s visible labels and buttons (and a menu's actions) that their room cuts
-// short, and the accelerators that two of them share.
+// short, and the accelerators and keys that two of them share.
 QStringList faults(QWidget *window, const QList<QAction *> &actions = {})
 {
-    QStringList found, letters;
+    QStringList found, letters, keys;
     const auto accelerator = [&](const QString &text) {
         const qsizetype at = QString(text).remove("&&").indexOf('&');
         if (at >= 0 && letters.contains(text.mid(at + 1, 1).toLower()))
             found << "shared accelerator: " + text;
         letters << (at >= 0 ? text.mid(at + 1, 1).toLower() : QString());
     };
-    for (QAction *action : actions)
+    for (QAction *action : actions) {
         accelerator(action->text());
+        if (keys.contains(action->shortcut().toString()) && !action->shortcut().isEmpty())
+            found << "shared key: " + action->text();
+        keys << action->shortcut().toString();
+    }
     for (QWidget *w : window->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(w);
         auto *button = qobject_cast<QAbstractButton *>(w);
@@ -152,8 +156,8 @@ TEST(Languages, OwnTextsStayAddedOnesAreTranslatedWholeAndDistinct)
     EXPECT_TRUE(english.contains("Vorrin Propscope: ERROR open file. Reason: The file is not a "
                                  "readable picture!"))
         << english.join('|').toStdString();
-    for (const char *language : {"de", "fr", "es", "pl", "ru", "cs", "pt_BR"}) {
-        SCOPED_TRACE(language);
+    for (const QString &language : QString(PROPSCOPE_LANGUAGES).split(' ')) {
+        SCOPED_TRACE(language.toStdString());
         const auto [own, added, found] = showIn(language);
         EXPECT_EQ(own, english);
         for (qsizetype i = 0; i < added.size(); ++i)
