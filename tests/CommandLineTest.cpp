@@ -8,14 +8,9 @@
 
 #include <gtest/gtest.h>
 
-// Words in another language, as the test reads the output: byte for byte.
-QString bytes(const char *utf8)
-{
-    return QString::fromLatin1(utf8);
-}
-
 TEST(CommandLine, AnswersWithoutADisplay)
 {
+    const auto bytes = [](const char *utf8) { return QString::fromLatin1(utf8); }; // as read
     const QString noDisplay =
         "tesselbox: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n";
     struct Case {

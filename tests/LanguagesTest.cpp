@@ -100,12 +100,8 @@ std::tuple<QStringList, QStringList, QStringList> showIn(const QString &language
     if (!box->hintRect().contains(
             box->fontMetrics().boundingRect(box->hintRect(), PictureBox::kHintFlags, box->hint())))
         found << "cut short: " + box->hint(); // the first-start card
-    for (QWidget *w : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (auto *label = qobject_cast<QLabel *>(w))
-            own << label->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(w))
-            own << button->text();
-    }
+    for (QWidget *w : form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        own << w->property("text").toString(); // labels' and buttons' captions
     for (int n = 1; n <= 7; ++n) {
         for (int row = 0; row < form.list(n)->count(); ++row)
             own << form.list(n)->itemText(row);
@@ -135,15 +131,9 @@ std::tuple<QStringList, QStringList, QStringList> showIn(const QString &language
          {std::tuple{"shell::ImportActions", "&Use Picture", "&Cancel"},
           std::tuple{"shell::SheetImporter", "&Replace", "&Keep Them"}}) {
         const QString yes = QCoreApplication::translate(context, accept);
-        modal(
-            [&] {
-                QtDialogs().confirm(&form, yes, yes, QCoreApplication::translate(context, reject));
-            },
-            look);
+        const QString no = QCoreApplication::translate(context, reject);
+        modal([&] { QtDialogs().confirm(&form, yes, yes, no); }, look);
     }
-    const QString summary =
-        QCoreApplication::translate("shell::ImportSummary", "Refused %n file(s).", nullptr, 2);
-    modal([&] { QtDialogs().report(&form, summary, "details"); }, look);
     return {own, added, found};
 }
 
@@ -153,9 +143,7 @@ TEST(Languages, OwnTextsStayAddedOnesAreTranslatedWholeAndDistinct)
 {
     const auto [english, englishAdded, englishFaults] = showIn("en");
     EXPECT_EQ(englishFaults.join('|').toStdString(), "");
-    EXPECT_TRUE(english.contains("Vorrin Propscope: ERROR open file. Reason: The file is not a "
-                                 "readable picture!"))
-        << english.join('|').toStdString();
+    EXPECT_EQ(english.filter("Vorrin Propscope: ERROR open file. Reason: The file is").size(), 2);
     for (const QString &language : QString(PROPSCOPE_LANGUAGES).split(' ')) {
         SCOPED_TRACE(language.toStdString());
         const auto [own, added, found] = showIn(language);

@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""Every text the program adds has a finished translation in every language.
-
-Usage: tests/translations-check.py LUPDATE TS_FOLDER SOURCE...
-
-lupdate reads the sources into a copy of the .ts files: a text that is new, unfinished, vanished
-or obsolete fails, as does a translation that is empty, loses or gains a placeholder (%1, %n),
-or drops or adds the accelerator its source has.
-"""
+# Every text the program adds has a finished translation in every language.
+#
+# Usage: tests/translations-check.py LUPDATE TS_FOLDER SOURCE...
+#
+# lupdate reads the sources into a copy of the .ts files: a text that is new, unfinished, vanished
+# or obsolete fails, as does a translation that is empty, loses or gains a placeholder (%1, %n),
+# or drops or adds the accelerator its source has.
 import pathlib
 import re
 import shutil
@@ -32,8 +31,6 @@ with tempfile.TemporaryDirectory() as work:
                     problems.append(f"{where}: {translation.get('type')}")
                 elif not all(forms) or any(marks(f) != marks(source) for f in forms):
                     problems.append(f"{where}: empty, or placeholders or accelerator differ")
-    count = sum(1 for _ in ET.parse(copies[0]).getroot().iter("message"))
-for problem in problems:
-    print(problem)
-print(f"{len(copies)} languages, {count} texts each: {len(problems)} problems")
+    count = len(list(ET.parse(copies[0]).getroot().iter("message")))
+print("\n".join(problems + [f"{len(copies)} languages, {count} texts each: {len(problems)} problems"]))
 sys.exit(1 if problems or not copies else 0)

@@ -36,14 +36,13 @@ done
     fail "the package does not recommend qt6-wayland and qt6-translations-l10n"
 version=$("$work/root/usr/bin/tesselbox" --version)
 [[ $version == "Vorrin Propscope 1.02" ]] || fail "the packaged tesselbox --version says '$version'"
-# The desktop entry and the AppStream text speak every language the program does, which it does.
+# The desktop entry and the AppStream text speak every language the program does, as it does.
 english=$(LANGUAGE=en "$work/root/usr/bin/tesselbox" --help)
+desktop=$work/root/usr/share/applications/$id.desktop
 for ts in "$(dirname "$0")"/../../translations/tesselbox_*.ts; do
     lang=$(basename "$ts" .ts) && lang=${lang#tesselbox_}
-    for key in Comment GenericName; do
-        grep -q "^$key\[$lang\]=" "$work/root/usr/share/applications/$id.desktop" ||
-            fail "the desktop entry has no $key[$lang]"
-    done
+    (($(grep -c -E "^(Comment|GenericName)\[$lang\]=" "$desktop") == 2)) ||
+        fail "the desktop entry has no Comment[$lang] or GenericName[$lang]"
     (($(grep -c "xml:lang=\"$lang\"" "$work/root/usr/share/metainfo/$id.metainfo.xml") == 3)) ||
         fail "the AppStream text has no summary and description in $lang"
     [[ $(LANGUAGE=$lang "$work/root/usr/bin/tesselbox" --help) != "$english" ]] ||
