@@ -210,7 +210,7 @@ Chcete-li přidat své, zvolte „Přidat archy…“ (pravým tlačítkem na po
     </message>
     <message>
         <source>There is no picture to paste.</source>
-        <translation>Není co vložit, žádný obrázek.</translation>
+        <translation>Není k dispozici žádný obrázek k vložení.</translation>
     </message>
     <message>
         <source>%1 cannot be read as a picture.</source>
