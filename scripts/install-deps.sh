@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # The SVG reader comes with libqt6svg6; zlib unpacks .svgz sheets; libseccomp locks the decoding
-# helper down; qt6-wayland shows the window natively on a Wayland desktop.
+# helper down; qt6-wayland shows the window natively on a Wayland desktop. Qt's Linguist tools
+# build the translations in; qt6-translations-l10n has Qt's own words in the user's language.
 run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-plugins libqt6svg6
-    zlib1g-dev libseccomp-dev fonts-dejavu-core qt6-wayland)
+    zlib1g-dev libseccomp-dev fonts-dejavu-core qt6-wayland qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n)
 # Tests also drive the program in a real X server (xclip puts a picture on its clipboard) and in
 # a Wayland compositor (weston, inside the X server), build
 # the benchmarks (start-up watches the X server through Xlib; key-to-paint presses keys through

@@ -3,6 +3,7 @@
 #include "SheetFolders.h"
 #include "SheetLimits.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
@@ -37,19 +38,21 @@ QString writeProblem(std::string_view name, int error)
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        why = QStringLiteral("not enough room on the disk");
+        why = QCoreApplication::translate("sheets::SheetStore", "not enough room on the disk");
         break;
     case EROFS:
-        why = QStringLiteral("the sheet folder is read-only");
+        why = QCoreApplication::translate("sheets::SheetStore", "the sheet folder is read-only");
         break;
     case EACCES:
     case EPERM:
-        why = QStringLiteral("no permission to write in the sheet folder");
+        why = QCoreApplication::translate("sheets::SheetStore",
+                                          "no permission to write in the sheet folder");
         break;
     default:
         why = qt_error_string(error);
     }
-    return QStringLiteral("%1 could not be written: %2").arg(qName(name), why);
+    return QCoreApplication::translate("sheets::SheetStore", "%1 could not be written: %2")
+        .arg(qName(name), why);
 }
 
 // Copies by reading and writing, where the kernel cannot copy between the two files itself.
@@ -122,13 +125,15 @@ FileDescriptor SheetStore::open(QString *error) const
 {
     const QString folder = QFile::decodeName(m_folder.c_str());
     if (!makeFolders(m_folder)) {
-        *error = QStringLiteral("The sheet folder %1 could not be made: %2")
+        *error = QCoreApplication::translate("sheets::SheetStore",
+                                             "The sheet folder %1 could not be made: %2")
                      .arg(folder, qt_error_string(errno));
         return {};
     }
     FileDescriptor opened(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!opened.isOpen())
-        *error = QStringLiteral("The sheet folder %1 cannot be opened: %2")
+        *error = QCoreApplication::translate("sheets::SheetStore",
+                                             "The sheet folder %1 cannot be opened: %2")
                      .arg(folder, qt_error_string(errno));
     return opened;
 }
@@ -185,7 +190,9 @@ SheetStore::Pending SheetStore::write(const FileDescriptor &folder, std::string_
         }
         // A file that grew past any sheet since it was looked at fills no disk.
         if (offset > kMaxSheetBytes) {
-            *error = QStringLiteral("%1 grew larger than a sheet may be").arg(qName(name));
+            *error = QCoreApplication::translate("sheets::SheetStore",
+                                                 "%1 grew larger than a sheet may be")
+                         .arg(qName(name));
             return {};
         }
     }
@@ -224,7 +231,9 @@ bool SheetStore::install(Pending pending, bool replace, QString *error, bool *re
         struct stat st {};
         const bool there = ::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (there && !replace) {
-            *error = QStringLiteral("%1 is already in the sheet folder").arg(qName(name));
+            *error = QCoreApplication::translate("sheets::SheetStore",
+                                                 "%1 is already in the sheet folder")
+                         .arg(qName(name));
             return false;
         }
         if (there && !keepReplaced(folder, name, error))
@@ -248,8 +257,10 @@ bool SheetStore::keepReplaced(int folder, const std::string &name, QString *erro
     struct stat st {};
     if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
         !(S_ISREG(st.st_mode) || S_ISLNK(st.st_mode))) {
-        *error = QStringLiteral("%1 in the sheet folder is not a file; it was left alone")
-                     .arg(qName(name));
+        *error =
+            QCoreApplication::translate("sheets::SheetStore",
+                                        "%1 in the sheet folder is not a file; it was left alone")
+                .arg(qName(name));
         return false;
     }
     const std::string kept(kReplacedFolder);

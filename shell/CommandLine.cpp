@@ -3,8 +3,10 @@
 #include "ApplicationRecord.h"
 #include "QtText.h"
 #include "SheetFolders.h"
+#include "TerminalText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -26,8 +28,8 @@ class Parser : public QCommandLineParser {
 public:
     Parser()
     {
-        setApplicationDescription(
-            QStringLiteral("Shows the picture sheet of a mission editor catalogue entry."));
+        setApplicationDescription(QCoreApplication::translate(
+            "shell::CommandLine", "Shows the picture sheet of a mission editor catalogue entry."));
         // Qt's options are single-dash words such as -platform.
         setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         addHelpOption(); // -h, --help and --help-all
@@ -35,9 +37,11 @@ public:
         addOption(sheets);
         addOption(addSheets);
         addOption(replace);
-        addPositionalArgument(QStringLiteral("PATH"),
-                              QStringLiteral("With --add-sheets: a folder or file to add from."),
-                              QStringLiteral("[PATH...]"));
+        addPositionalArgument(
+            QStringLiteral("PATH"),
+            QCoreApplication::translate("shell::CommandLine",
+                                        "With --add-sheets: a folder or file to add from."),
+            QStringLiteral("[PATH...]"));
     }
 
     // Without an application object Qt cannot know the program's name, so it is put in here.
@@ -48,16 +52,22 @@ public:
 
     const QCommandLineOption sheets{
         QStringLiteral("sheets"),
-        QStringLiteral("Also look for picture sheets in <folder>, after the current folder."),
-        QStringLiteral("folder")};
+        QCoreApplication::translate(
+            "shell::CommandLine",
+            "Also look for picture sheets in <folder>, after the current folder."),
+        QCoreApplication::translate("shell::CommandLine", "folder")};
     const QCommandLineOption addSheets{
         QStringLiteral("add-sheets"),
-        QStringLiteral("Copy the picture sheets that each PATH holds (a folder, or sheet files) "
-                       "into your sheet folder, say what was done, and end without a window.")};
+        QCoreApplication::translate(
+            "shell::CommandLine",
+            "Copy the picture sheets that each PATH holds (a folder, or sheet files) "
+            "into your sheet folder, say what was done, and end without a window.")};
     const QCommandLineOption replace{
         QStringLiteral("replace"),
-        QStringLiteral("With --add-sheets: replace sheets that are already there and differ; "
-                       "the old ones are kept in replaced/ in the sheet folder.")};
+        QCoreApplication::translate(
+            "shell::CommandLine",
+            "With --add-sheets: replace sheets that are already there and differ; "
+            "the old ones are kept in replaced/ in the sheet folder.")};
 };
 
 // The options that QApplication and its platforms take for themselves. Any other unknown option
@@ -87,6 +97,12 @@ bool isFolder(const std::string &path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+// An argument as the user typed it, for a message: Qt was given its bytes as Latin-1.
+QString said(const QString &argument)
+{
+    return bytePath(argument.toLatin1().toStdString());
+}
+
 } // namespace
 
 QStringList latin1(int argc, const char *const argv[])
@@ -106,17 +122,22 @@ std::optional<CommandLine> settingsOf(const Parser &parser, QString *problem)
     CommandLine result;
     if (parser.isSet(parser.addSheets)) {
         if (paths.isEmpty())
-            *problem = QStringLiteral("--add-sheets: name the folders or files to add from");
+            *problem = QCoreApplication::translate(
+                "shell::CommandLine", "--add-sheets: name the folders or files to add from");
         for (const QString &path : paths) {
             result.addSheetsFrom.push_back(path.toLatin1().toStdString());
             if (problem->isEmpty() && !exists(result.addSheetsFrom.back()))
-                *problem = QStringLiteral("--add-sheets: '%1' does not exist").arg(path);
+                *problem = QCoreApplication::translate("shell::CommandLine",
+                                                       "--add-sheets: '%1' does not exist")
+                               .arg(said(path));
         }
         result.replace = parser.isSet(parser.replace);
     } else if (parser.isSet(parser.replace)) {
-        *problem = QStringLiteral("--replace goes with --add-sheets");
+        *problem =
+            QCoreApplication::translate("shell::CommandLine", "--replace goes with --add-sheets");
     } else if (!paths.isEmpty()) {
-        *problem = QStringLiteral("unexpected argument '%1'").arg(paths.first());
+        *problem = QCoreApplication::translate("shell::CommandLine", "unexpected argument '%1'")
+                       .arg(said(paths.first()));
     }
     if (problem->isEmpty() && parser.isSet(parser.sheets)) {
         const std::string folder = parser.value(parser.sheets).toLatin1().toStdString();
@@ -124,7 +145,8 @@ std::optional<CommandLine> settingsOf(const Parser &parser, QString *problem)
             result.sheetsFolder = sheets::absolutePath(folder);
         else
             *problem =
-                QStringLiteral("--sheets: '%1' is not a folder").arg(parser.value(parser.sheets));
+                QCoreApplication::translate("shell::CommandLine", "--sheets: '%1' is not a folder")
+                    .arg(said(parser.value(parser.sheets)));
     }
     if (!problem->isEmpty())
         return std::nullopt;
@@ -137,7 +159,7 @@ ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStre
     Parser parser;
     ParsedCommandLine parsed;
     auto stop = [&](QTextStream &stream, const QString &text, int code) {
-        stream << text;
+        stream << QString::fromLatin1(terminalBytes(text));
         stream.flush();
         parsed.exitCode = code;
         return parsed;
@@ -155,7 +177,8 @@ ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStre
     if (!clean && !qtHasTaken && !unknown.isEmpty()) {
         const auto stranger = std::find_if_not(unknown.begin(), unknown.end(), isQtOption);
         if (stranger != unknown.end())
-            return fail(QStringLiteral("Unknown option '%1'.").arg(*stranger));
+            return fail(QCoreApplication::translate("shell::CommandLine", "Unknown option '%1'.")
+                            .arg(said(*stranger)));
         parsed.leftToQt = true;
         return parsed;
     }

@@ -28,8 +28,10 @@ struct ParsedCommandLine {
 };
 
 // Reads the program's arguments; after --help, --version or a bad argument it prints and says
-// to stop, with 0 or 2. Arguments are bytes: `out` and `err` must write Latin-1, so that a
-// folder name comes out as it came in. `qtHasTaken`: QApplication has taken its own options out.
+// to stop, with 0 or 2, in the language of the application's translators. Arguments are bytes:
+// `out` and `err` must write Latin-1, as they are handed bytes already (the words in UTF-8), so
+// that a folder name comes out as it came in. `qtHasTaken`: QApplication has taken its own options
+// out.
 ParsedCommandLine parseCommandLine(int argc, const char *const argv[], QTextStream &out,
                                    QTextStream &err, bool qtHasTaken);
 

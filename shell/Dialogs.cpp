@@ -69,8 +69,10 @@ QString QtDialogs::choosePicture(QWidget *parent, const QString &entry)
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     return QFileDialog::getOpenFileName(
-        parent, QObject::tr("Use Picture for %1").arg(entry), QString(),
-        QObject::tr("Pictures (%1);;All files (*)").arg(patterns.join(' ')));
+        parent, QCoreApplication::translate("shell::QtDialogs", "Use Picture for %1").arg(entry),
+        QString(),
+        QCoreApplication::translate("shell::QtDialogs", "Pictures (%1);;All files (*)")
+            .arg(patterns.join(' ')));
 }
 
 } // namespace shell

@@ -77,10 +77,12 @@ QString noSheetsHint(const std::string &userFolder)
     const QString home = QFile::decodeName(qgetenv("HOME"));
     if (!home.isEmpty() && folder.startsWith(home + '/'))
         folder = QStringLiteral("~") + folder.mid(home.size());
-    return QObject::tr("No picture sheets were found. They go in %1.\n\n"
-                       "To add yours, choose Add Sheets\u2026 (right-click the picture box) or "
-                       "drop a folder of sheets on the window. To give the chosen entry a "
-                       "picture, paste a screenshot on the picture box (click it, then Ctrl+V).")
+    return QCoreApplication::translate(
+               "shell::Form1",
+               "No picture sheets were found. They go in %1.\n\n"
+               "To add yours, choose Add Sheets\u2026 (right-click the picture box) or "
+               "drop a folder of sheets on the window. To give the chosen entry a "
+               "picture, paste a screenshot on the picture box (click it, then Ctrl+V).")
         .arg(folder);
 }
 
@@ -150,7 +152,7 @@ Form1::Form1(sheets::SheetPlaces places, std::unique_ptr<Dialogs> dialogs,
         unsandboxed->setText(tr("Sheets are read without the sandbox: %1").arg(problem));
         unsandboxed->setVisible(!problem.isEmpty());
     });
-    auto *gallery = new QAction(tr("Gallery of All Entries"), m_image);
+    auto *gallery = new QAction(tr("&Gallery of All Entries"), m_image);
     gallery->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     gallery->setShortcutContext(Qt::WindowShortcut);
     connect(gallery, &QAction::triggered, this, &Form1::showGallery);

@@ -84,8 +84,12 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRoundedRect(card, 8, 8);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(card.adjusted(16, 14, -16, -14),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_hint);
+    painter.drawText(hintRect(), kHintFlags, m_hint);
+}
+
+QRect PictureBox::hintRect() const
+{
+    return rect().adjusted(28, 26, -28, -26); // the card's, less its margins
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent *)

@@ -36,6 +36,9 @@ public:
     // Drawn in the box while it shows no picture; empty: nothing is.
     void setHint(const QString &hint);
     QString hint() const { return m_hint; }
+    // Where the hint's words go, wrapped with kHintFlags; longer words do not fit.
+    QRect hintRect() const;
+    static constexpr int kHintFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
 signals:
     void pictureChanged();

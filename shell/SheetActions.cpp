@@ -64,10 +64,10 @@ SheetActions::SheetActions(PictureBox *box, sheets::SheetLoader loader, WindowRu
     , m_box(box)
     , m_loader(std::move(loader))
     , m_runtime(runtime)
-    , m_view(new QAction(tr("View Full Size"), box))
-    , m_copyPicture(new QAction(tr("Copy Picture"), box))
-    , m_copyPath(new QAction(tr("Copy File Path"), box))
-    , m_openFolder(new QAction(tr("Open Containing Folder"), box))
+    , m_view(new QAction(tr("&View Full Size"), box))
+    , m_copyPicture(new QAction(tr("&Copy Picture"), box))
+    , m_copyPath(new QAction(tr("Copy File &Path"), box))
+    , m_openFolder(new QAction(tr("&Open Containing Folder"), box))
 {
     // Keys for the whole window that no text field takes; on Image1 itself, Ctrl+C copies the
     // picture too, as in any picture view.
@@ -109,8 +109,8 @@ void SheetActions::openFolder()
     const QByteArray folder = file.left(std::max<qsizetype>(file.lastIndexOf('/'), 1));
     if (!QDesktopServices::openUrl(
             QUrl::fromEncoded("file://" + QUrl::toPercentEncoding(folder, "/"))))
-        m_runtime.msgBox(QStringLiteral("The folder %1 could not be opened: no program to show "
-                                        "folders was found.")
+        m_runtime.msgBox(tr("The folder %1 could not be opened: no program to show folders was "
+                            "found.")
                              .arg(QFile::decodeName(folder))
                              .toStdString());
 }

@@ -4,6 +4,7 @@
 #include "RuntimeErrors.h"
 #include "SheetError.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -12,8 +13,8 @@
 namespace shell {
 
 // Why a sheet could not be had: the run-time error that stands for it at the window, and the
-// words the user reads, in the missing-file message's form, in the log, on gallery tiles and in
-// the summary of added sheets.
+// words the user reads: in the missing-file message's form as they are, translated in the log,
+// on gallery tiles, in the viewer and in the summary of added sheets.
 struct SheetReason {
     sheets::SheetError error;
     preview::ErrorNumber number;
@@ -21,11 +22,11 @@ struct SheetReason {
 };
 // clang-format off
 inline constexpr std::array<SheetReason, 5> kSheetReasons{{
-    {sheets::SheetError::Missing,      preview::kErrFileNotFound,     "The file is missing"},
-    {sheets::SheetError::NotAPicture,  preview::kErrInvalidPicture,   "The file is not a readable picture"},
-    {sheets::SheetError::TooLarge,     preview::kErrOutOfMemory,      "The picture is too large to show"},
-    {sheets::SheetError::NoPermission, preview::kErrPermissionDenied, "No permission to read the file"},
-    {sheets::SheetError::NotAFile,     preview::kErrPathFileAccess,   "It is a folder, pipe or device, not a file"},
+    {sheets::SheetError::Missing,      preview::kErrFileNotFound,     QT_TRANSLATE_NOOP("shell::SheetReasons", "The file is missing")},
+    {sheets::SheetError::NotAPicture,  preview::kErrInvalidPicture,   QT_TRANSLATE_NOOP("shell::SheetReasons", "The file is not a readable picture")},
+    {sheets::SheetError::TooLarge,     preview::kErrOutOfMemory,      QT_TRANSLATE_NOOP("shell::SheetReasons", "The picture is too large to show")},
+    {sheets::SheetError::NoPermission, preview::kErrPermissionDenied, QT_TRANSLATE_NOOP("shell::SheetReasons", "No permission to read the file")},
+    {sheets::SheetError::NotAFile,     preview::kErrPathFileAccess,   QT_TRANSLATE_NOOP("shell::SheetReasons", "It is a folder, pipe or device, not a file")},
 }};
 // clang-format on
 
@@ -39,10 +40,12 @@ constexpr const SheetReason &reasonFor(sheets::SheetError error)
     return kSheetReasons[1];
 }
 
-// The reason in words, with what was found wrong when there is more to say.
+// The reason in the user's words, with what was found wrong when there is more to say. The
+// missing-file message's form keeps `text` as it is.
 inline QString reasonText(sheets::SheetError error, const QString &detail = {})
 {
-    const QString text = sheets::qs(reasonFor(error).text);
+    const QString text =
+        QCoreApplication::translate("shell::SheetReasons", reasonFor(error).text.data());
     return detail.isEmpty() ? text : text + QStringLiteral(" (") + detail + QLatin1Char(')');
 }
 

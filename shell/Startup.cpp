@@ -7,6 +7,7 @@
 #include "QtText.h"
 #include "SheetDecode.h"
 #include "SheetFolders.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,15 +49,21 @@ void endIfNoDisplay(QtMsgType type, const QMessageLogContext &context, const QSt
             QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
                 .entryList({QStringLiteral("libqwayland*")})
                 .isEmpty();
-        std::fputs(
-            qPrintable(noWayland
-                           ? program + QStringLiteral(": cannot show a window on this Wayland "
+        // No application yet to install the words in: they are looked up here.
+        const Translations words;
+        const QString line =
+            program + QStringLiteral(": ") +
+            (noWayland ? words.text("shell::Startup",
+                                    QT_TRANSLATE_NOOP("shell::Startup",
+                                                      "cannot show a window on this Wayland "
                                                       "desktop: Qt's Wayland platform is not "
                                                       "installed (Debian package qt6-wayland), "
-                                                      "and no X display (DISPLAY) is set\n")
-                           : program + QStringLiteral(": cannot connect to a display; is "
-                                                      "DISPLAY or WAYLAND_DISPLAY set?\n")),
-            stderr);
+                                                      "and no X display (DISPLAY) is set"))
+                       : words.text("shell::Startup",
+                                    QT_TRANSLATE_NOOP("shell::Startup",
+                                                      "cannot connect to a display; is DISPLAY "
+                                                      "or WAYLAND_DISPLAY set?")));
+        std::fputs((line.toUtf8() + '\n').constData(), stderr);
         std::_Exit(1);
     }
     if (QByteArrayView(context.category).startsWith("qt.qpa"))
@@ -80,18 +87,28 @@ int runApplication(int argc, char *argv[])
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Latin1);
     err.setEncoding(QStringConverter::Latin1);
-    ParsedCommandLine parsed = parseCommandLine(argc, argv, out, err, false);
-    if (!parsed.commandLine && !parsed.leftToQt && !parsed.helpAll)
-        return parsed.exitCode;
-    if (parsed.windowless) // pictures are only looked at: no display needed
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
     // Qt names the program in its help by the first argument, as it was typed.
     static std::string name(kExecutableName);
     argv[0] = name.data();
+    QString unsaid;
+    QTextStream quiet(&unsaid);
+    ParsedCommandLine parsed = parseCommandLine(argc, argv, quiet, quiet, false);
+    if (!parsed.commandLine && !parsed.leftToQt && !parsed.helpAll) {
+        // The help or a mistake, said in the user's language, Qt's words too: an application
+        // without a display is enough for that, and only this road pays for it.
+        QCoreApplication words(argc, argv);
+        Translations translations;
+        translations.install();
+        return parseCommandLine(argc, argv, out, err, false).exitCode;
+    }
+    if (parsed.windowless) // pictures are only looked at: no display needed
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     qInstallMessageHandler(endIfNoDisplay);
     QApplication app(argc, argv); // takes Qt's own options out of the arguments
     qInstallMessageHandler(nullptr);
+    Translations translations;
+    translations.install();
     if (parsed.leftToQt)
         parsed = parseCommandLine(argc, argv, out, err, true);
     if (parsed.helpAll)

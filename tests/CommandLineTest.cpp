@@ -10,6 +10,7 @@
 
 TEST(CommandLine, AnswersWithoutADisplay)
 {
+    const auto bytes = [](const char *utf8) { return QString::fromLatin1(utf8); }; // as read
     const QString noDisplay =
         "tesselbox: cannot connect to a display; is DISPLAY or WAYLAND_DISPLAY set?\n";
     struct Case {
@@ -50,6 +51,15 @@ TEST(CommandLine, AnswersWithoutADisplay)
          "  Day1.qpk: The file is not a readable picture (Unsupported image format)\n"
          "  d\u00e9mo/Day1.qpk: left alone: another file for Day1.qpk, which is taken from "
          "Day1.qpk\n"},
+        // In the desktop's language, the first the program has; names keep their bytes.
+        {"LANGUAGE=ru $P --add-sheets Day1.qpk d\\351mo", 1,
+         bytes("Оставлено 118 уже имевшихся листов.\nОтклонён 1 файл.\n") +
+             bytes("Пропущен 1 файл или папка без листов.\n  Day1.qpk: Файл не является") +
+             bytes(" читаемым изображением (Unsupported image format)\n  d\xe9mo/Day1.qpk: ")},
+        {"LANGUAGE=de $P --help", 0, bytes("Aufruf: tesselbox [Optionen] [PATH...]\nZeigt die")},
+        {"LANGUAGE=en:de $P --help", 0, "Usage: tesselbox [options] [PATH...]\n"},
+        {"LANGUAGE=it:pl $P --sheets /no/such", 2, bytes("--sheets: „/no/such” nie jest folderem")},
+        {"LANGUAGE=cs $P", 1, bytes("tesselbox: nelze se připojit k displeji;")},
         {"mkdir b && cp d\\351mo/ghost.qpk b/day1.QPK && $P --add-sheets b", 1,
          "Kept 1 sheet(s) that were already there.\n1 of them differ from the ones being added: "
          "--replace replaces them, and keeps the old ones in replaced/.\n"
@@ -79,8 +89,9 @@ TEST(CommandLine, AnswersWithoutADisplay)
          "  hostile/house.qpk: The file is not a readable picture (draws another file)\n"},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
         environment.remove(name);
+    environment.insert("LC_ALL", "C.UTF-8");
     environment.insert("P", PROPSCOPE_PROGRAM);
     environment.insert("D", PROPSCOPE_DEMO_SHEETS);
     QTemporaryDir folder;

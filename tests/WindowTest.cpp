@@ -633,7 +633,7 @@ TEST_F(WindowTest, ViewerDecodesWhatItShowsAndFollowsChoices)
     for (QAction *action : form->image()->actions()) // most need a sheet or a choice
         EXPECT_EQ(action->isEnabled(),
                   action->isSeparator() ||
-                      action->text().contains(QRegularExpression("^(Gal|Add)")))
+                      action->text().contains(QRegularExpression("^(&Gal|A&dd)")))
             << action->text().toStdString();
     ASSERT_TRUE(writeBytes(folder.filePath("ghost.qpk"), testing_support::flatJpeg(20000, 15000)));
     sheet("house.qpk", Qt::red, "bmp");
@@ -742,8 +742,8 @@ TEST_F(WindowTest, EveryActionHasItsKeyAnywhereInTheWindow)
             menu->close();
     });
     key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(items.contains("View Full Size Ctrl+Return")) << items.join('|').toStdString();
-    EXPECT_TRUE(items.contains("Add Sheets\u2026 Ctrl+O"));
+    EXPECT_TRUE(items.contains("&View Full Size Ctrl+Return")) << items.join('|').toStdString();
+    EXPECT_TRUE(items.contains("A&dd Sheets\u2026 Ctrl+O"));
 }
 
 // While Ctrl+F is open its field and list are part of the main window, a frame, for a screen

@@ -47,7 +47,7 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     m_hint->setWordWrap(true);
     m_hint->setTextFormat(Qt::PlainText);
     m_hint->hide();
-    auto *addSheets = new QPushButton(tr("Add Sheets\u2026"), this);
+    auto *addSheets = new QPushButton(tr("&Add Sheets\u2026"), this);
     addSheets->setAutoDefault(false);
     connect(addSheets, &QPushButton::clicked, this, &Gallery::addSheetsRequested);
     auto *top = new QHBoxLayout;

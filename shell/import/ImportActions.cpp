@@ -73,9 +73,9 @@ ImportActions::ImportActions(PictureBox *box, sheets::SheetStore store,
     , m_importer(new SheetImporter(
           std::move(store), names, std::move(loader), [box] { return deviceSize(box); }, dialogs,
           box->window()))
-    , m_addSheets(new QAction(tr("Add Sheets\u2026"), box))
-    , m_paste(new QAction(tr("Paste Picture"), box))
-    , m_usePicture(new QAction(tr("Use Picture for This Entry\u2026"), box))
+    , m_addSheets(new QAction(tr("A&dd Sheets\u2026"), box))
+    , m_paste(new QAction(tr("P&aste Picture"), box))
+    , m_usePicture(new QAction(tr("&Use Picture for This Entry\u2026"), box))
     , m_patience(kPatience)
 {
     // Keys for the whole window that no text field takes; Ctrl+V pastes a picture on Image1
@@ -295,8 +295,8 @@ void ImportActions::confirmAndWrite(const Offered &offered)
         question += tr("\n\nThe %1 there now will be kept in %2.")
                         .arg(qs(sheet), QFile::decodeName((m_store.folder() + '/').c_str()) +
                                             qs(sheets::SheetStore::kReplacedFolder));
-    if (!m_dialogs.confirmPicture(window, question, offered.preview, tr("Use Picture"),
-                                  tr("Cancel")))
+    if (!m_dialogs.confirmPicture(window, question, offered.preview, tr("&Use Picture"),
+                                  tr("&Cancel")))
         return;
     // Written and flushed off the window's thread: a large picture takes a moment on the disk.
     m_writing.setFuture(QtConcurrent::run([store = m_store, offered]() -> Written {

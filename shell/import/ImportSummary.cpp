@@ -3,6 +3,7 @@
 #include "QtText.h"
 #include "SheetReasons.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -37,26 +38,36 @@ QStringList importSummary(const sheets::ImportResult &result, const std::string 
     const QString where = text(folder);
     QStringList lines;
     if (result.cancelled)
-        lines << QObject::tr("Cancelled: no sheet was added.");
+        lines << QCoreApplication::translate("shell::ImportSummary",
+                                             "Cancelled: no sheet was added.");
     else if (result.added > 0)
-        lines << QObject::tr("Added %1 sheet(s) to %2.").arg(result.added).arg(where);
+        lines << QCoreApplication::translate("shell::ImportSummary", "Added %n sheet(s) to %1.",
+                                             nullptr, result.added)
+                     .arg(where);
     else
-        lines << QObject::tr("No sheet was added.");
+        lines << QCoreApplication::translate("shell::ImportSummary", "No sheet was added.");
     if (result.replaced > 0)
-        lines << QObject::tr("Replaced %1 sheet(s); the old ones are kept in %2/%3.")
-                     .arg(result.replaced)
+        lines << QCoreApplication::translate(
+                     "shell::ImportSummary",
+                     "Replaced %n sheet(s); the old ones are kept in %1/%2.", nullptr,
+                     result.replaced)
                      .arg(where, sheets::qs(sheets::SheetStore::kReplacedFolder));
     if (result.kept > 0)
-        lines << QObject::tr("Kept %1 sheet(s) that were already there.").arg(result.kept);
+        lines << QCoreApplication::translate("shell::ImportSummary",
+                                             "Kept %n sheet(s) that were already there.", nullptr,
+                                             result.kept);
     if (!result.refused.empty())
-        lines << QObject::tr("Refused %1 file(s).").arg(result.refused.size());
+        lines << QCoreApplication::translate("shell::ImportSummary", "Refused %n file(s).", nullptr,
+                                             int(result.refused.size()));
     // Sheets kept because they differ are counted with the kept ones.
     const auto leftAlone = std::count_if(result.leftAlone.begin(), result.leftAlone.end(),
                                          [](const sheets::ImportLeftAlone &l) {
                                              return l.why != sheets::ImportLeftAlone::Why::Differs;
                                          });
     if (const auto all = std::size_t(leftAlone) + result.unnamed; all > 0)
-        lines << QObject::tr("Left alone %1 file(s) or folder(s) that give no sheet.").arg(all);
+        lines << QCoreApplication::translate(
+            "shell::ImportSummary", "Left alone %n file(s) or folder(s) that give no sheet.",
+            nullptr, int(all));
     return lines;
 }
 
@@ -73,33 +84,46 @@ QStringList detailLines(const sheets::ImportResult &result, PathText name)
         QString why;
         switch (l.why) {
         case Why::NotASheet:
-            why = QObject::tr("left alone: not named like a sheet");
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "left alone: not named like a sheet");
             break;
         case Why::SameSheet:
-            why = QObject::tr("left alone: another file for %1, which is taken from %2")
+            why = QCoreApplication::translate(
+                      "shell::ImportSummary",
+                      "left alone: another file for %1, which is taken from %2")
                       .arg(name(l.sheet), name(l.earlier));
             break;
         case Why::Differs:
-            why = QObject::tr("kept the %1 already there, which differs").arg(name(l.sheet));
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "kept the %1 already there, which differs")
+                      .arg(name(l.sheet));
             break;
         case Why::Link:
-            why = QObject::tr("left alone: a link, not followed");
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "left alone: a link, not followed");
             break;
-        case Why::TooDeep:
-            why = QObject::tr("left alone: a folder more than %1 levels down")
-                      .arg(sheets::kSubfolderLevels);
+        case Why::TooDeep: {
+            constexpr int levels = sheets::kSubfolderLevels; // a plain name for lupdate
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "left alone: a folder more than %n levels down",
+                                              nullptr, levels);
             break;
+        }
         case Why::Unreadable:
-            why = QObject::tr("left alone: the folder cannot be read");
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "left alone: the folder cannot be read");
             break;
         case Why::NoSheetIn:
-            why = QObject::tr("holds no file named like a sheet");
+            why = QCoreApplication::translate("shell::ImportSummary",
+                                              "holds no file named like a sheet");
             break;
         }
         lines << name(l.source) + QStringLiteral(": ") + why;
     }
     if (result.unnamed > 0)
-        lines << QObject::tr("and %1 more file(s) not named like a sheet").arg(result.unnamed);
+        lines << QCoreApplication::translate("shell::ImportSummary",
+                                             "and %n more file(s) not named like a sheet", nullptr,
+                                             int(result.unnamed));
     return lines;
 }
 

@@ -205,7 +205,7 @@ void SheetImporter::planned(std::shared_ptr<sheets::ImportPlan> plan)
                "", conflicts)
                 .arg(folderText(m_store.folder() + '/' +
                                 std::string(sheets::SheetStore::kReplacedFolder))),
-            tr("Replace"), tr("Keep Them"));
+            tr("&Replace"), tr("&Keep Them"));
     }
     showAdding(writtenBy(*plan, replace));
     runInBackground([this, plan, replace] {

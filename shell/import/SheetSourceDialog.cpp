@@ -10,7 +10,7 @@ SheetSourceDialog::SheetSourceDialog(QWidget *parent)
     // Qt's own dialog: a desktop's chooser takes either folders or files, never both.
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFiles);
-    setLabelText(QFileDialog::Accept, tr("Add"));
+    setLabelText(QFileDialog::Accept, tr("&Add"));
 }
 
 void SheetSourceDialog::accept()

@@ -42,7 +42,7 @@ void SheetViewer::showSheet(const std::string &sheet, const QString &entry, cons
     setWindowTitle(sheets::qs(sheet) + QStringLiteral(" \u2014 ") + entry);
     const bool shown = error == sheets::SheetError::None;
     m_view->setSheet(sheet, path, shown ? fullSize : QSize(), shown ? preview : QImage());
-    m_sheetStatus = shown ? QStringLiteral("%1, %2 \u00d7 %3 pixels")
+    m_sheetStatus = shown ? tr("%1, %2 \u00d7 %3 pixels")
                                 .arg(sheets::qs(sheet))
                                 .arg(fullSize.width())
                                 .arg(fullSize.height())
@@ -58,7 +58,7 @@ void SheetViewer::sheetChanged(const sheets::DecodeResult &found)
     const bool shown = found.error == sheets::SheetError::None;
     m_view->setSheet(m_sheet, path, shown ? found.fullSize : QSize(), QImage());
     m_sheetStatus =
-        shown ? QStringLiteral("%1, %2 \u00d7 %3 pixels")
+        shown ? tr("%1, %2 \u00d7 %3 pixels")
                     .arg(QFile::decodeName(path.c_str()))
                     .arg(found.fullSize.width())
                     .arg(found.fullSize.height())
@@ -74,8 +74,8 @@ void SheetViewer::sheetFilesChanged(const QStringList &sheets)
 
 void SheetViewer::updateStatus()
 {
-    m_status->setText(m_sheetStatus +
-                      QStringLiteral(" \u2014 %1 %").arg(qRound(m_view->zoom() * 100)));
+    m_status->setText(m_sheetStatus + QStringLiteral(" \u2014 ") +
+                      tr("%1 %", "zoom, in percent").arg(qRound(m_view->zoom() * 100)));
 }
 
 bool SheetViewer::event(QEvent *event)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks it as a distribution would: lintian
 # (pedantic, with informational tags), hardening-check on the programs, the desktop files'
-# validators, its dependencies, and the packaged program answering --version.
+# validators, its dependencies, and the packaged program answering --version, in each language.
 # Usage: package.sh BUILD_FOLDER
 set -uo pipefail
 build=$(realpath "$1")
@@ -32,7 +32,20 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dep in libqt6widgets6 libqt6gui6 qt6-image-formats-plugins libqt6svg6 libseccomp2; do
     [[ $depends == *"$dep"* ]] || fail "the package does not depend on $dep: $depends"
 done
-[[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "the package does not recommend qt6-wayland"
+[[ $(dpkg-deb -f "$deb" Recommends) == "qt6-wayland, qt6-translations-l10n" ]] ||
+    fail "the package does not recommend qt6-wayland and qt6-translations-l10n"
 version=$("$work/root/usr/bin/tesselbox" --version)
 [[ $version == "Vorrin Propscope 1.02" ]] || fail "the packaged tesselbox --version says '$version'"
+# The desktop entry and the AppStream text speak every language the program does, as it does.
+english=$(LANGUAGE=en "$work/root/usr/bin/tesselbox" --help)
+desktop=$work/root/usr/share/applications/$id.desktop
+for ts in "$(dirname "$0")"/../../translations/tesselbox_*.ts; do
+    lang=$(basename "$ts" .ts) && lang=${lang#tesselbox_}
+    (($(grep -c -E "^(Comment|GenericName)\[$lang\]=" "$desktop") == 2)) ||
+        fail "the desktop entry has no Comment[$lang] or GenericName[$lang]"
+    (($(grep -c "xml:lang=\"$lang\"" "$work/root/usr/share/metainfo/$id.metainfo.xml") == 3)) ||
+        fail "the AppStream text has no summary and description in $lang"
+    [[ $(LANGUAGE=$lang "$work/root/usr/bin/tesselbox" --help) != "$english" ]] ||
+        fail "the packaged tesselbox speaks no $lang"
+done
 echo "package: ok ($(du -k "$deb" | cut -f1) KiB; Depends: $depends)"

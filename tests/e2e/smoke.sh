@@ -20,6 +20,7 @@ trap '[[ -n $app ]] && kill $app 2>/dev/null; [[ -n $xvfb ]] && kill $xvfb; rm -
 export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_CONFIG_HOME=$work/home/.config
 export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime XDG_DATA_DIRS=/usr/share
 export QT_QPA_PLATFORM=xcb
+export LANGUAGE=en # the words the checks below read, whatever the desktop speaks
 unset WAYLAND_DISPLAY
 # In a sanitized build, leaks are checked by the unit and soak tests: LeakSanitizer's tracer has
 # crashed at exit here, under load, for no fault of the program.
