@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SheetLoader.h"
+#include "ThumbnailCache.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -18,9 +19,10 @@ class GalleryView;
 
 // The gallery window (Ctrl+G): a filter field over the tiles. A click on a tile, or Enter, is a
 // choice of that entry in its own list; the gallery stays open. Esc clears the filter, or closes
-// the window when there is none. Thumbnails are decoded by the gallery's helpers, the visible
-// ones first, each sheet once per opening, and appear as they come; nothing is kept between
-// openings, and the helpers end when the gallery closes. A sheet that cannot be had says why in
+// the window when there is none. Thumbnails come from the desktop's thumbnail cache where it has
+// them for the sheet as it is now, and are otherwise decoded and kept there; either way they are
+// read by the gallery's helpers, the visible ones first, each sheet once per opening, and appear
+// as they come. The helpers end when the gallery closes. A sheet that cannot be had says why in
 // its tile.
 class Gallery : public QWidget {
     Q_OBJECT
@@ -59,12 +61,19 @@ protected:
 
 private:
     struct Opening;
+    struct TileLoad;
     void load();
-    void decode(const std::vector<std::string> &sheets);
+    void decode(const std::vector<std::string> &sheets, bool cached);
+    static void submit(Gallery *gallery, const std::shared_ptr<Opening> &opening,
+                       const std::shared_ptr<TileLoad> &load);
+    void decoded(const std::shared_ptr<Opening> &opening, const std::shared_ptr<TileLoad> &load,
+                 sheets::DecodeResult result);
+    void setTile(const std::string &sheet, QImage picture, sheets::SheetError error);
     void stopLoading();
     void chooseCurrent();
 
     sheets::SheetLoader m_loader;
+    std::shared_ptr<const sheets::ThumbnailCache> m_thumbnails; // shared with the writing threads
     GalleryModel *m_model;
     EntryFilter *m_matches;
     QLineEdit *m_filter;
