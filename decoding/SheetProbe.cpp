@@ -296,8 +296,9 @@ QImage SheetProbe::decode()
     errno = 0;
     QImage image = m_reader.read();
     if (image.isNull()) {
-        refuse(errno == ENOMEM ? SheetError::TooLarge : SheetError::NotAPicture,
-               errno == ENOMEM ? QStringLiteral("out of memory") : m_reader.errorString());
+        const bool outOfMemory = errno == ENOMEM;
+        refuse(outOfMemory ? SheetError::TooLarge : SheetError::NotAPicture,
+               outOfMemory ? QStringLiteral("out of memory") : m_reader.errorString());
         return image;
     }
     m_keys = thumbnailKeysOf(image); // before shrinking, which keeps no text

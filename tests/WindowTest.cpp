@@ -41,7 +41,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -832,7 +831,7 @@ TEST_F(WindowTest, GalleryKeepsItsTilesInTheDesktopCache)
     const auto reopen = [&] {
         form->showGallery();
         EXPECT_TRUE(QTest::qWaitFor([&] { return form->gallery()->pending() == 0; }));
-        QThreadPool::globalInstance()->waitForDone(); // its thumbnails written
+        form->gallery()->waitForThumbnails();
     };
     const auto tile = [&](const char *text, int role) {
         const QAbstractItemModel *tiles = form->gallery()->view()->model();

@@ -36,6 +36,8 @@ Gallery::Gallery(sheets::SheetLoader loader, QWidget *parent)
     , m_view(new GalleryView(this))
 {
     setObjectName(QStringLiteral("Gallery"));
+    m_writers.setMaxThreadCount(1);
+    m_writers.setThreadPriority(QThread::IdlePriority);
     // Closing the main window ends the program, whether this one is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Gallery \u2014 %1").arg(qs(kApplicationTitle)));
@@ -108,6 +110,7 @@ struct Gallery::TileLoad {
 Gallery::~Gallery()
 {
     stopLoading();
+    m_writers.clear();
 }
 
 void Gallery::stopLoading()
@@ -120,6 +123,7 @@ void Gallery::stopLoading()
     m_opening.reset();
     m_pending = 0;
     m_changed.clear();
+    writeThumbnails(); // those decoded so far
 }
 
 void Gallery::closeEvent(QCloseEvent *event)
@@ -271,21 +275,20 @@ void Gallery::decoded(const std::shared_ptr<Opening> &opening,
             return setTile(load->sheet, {}, sheets::SheetError(result.thumbnail.refusal));
         break;
     case Reading::Sheet: {
-        setTile(load->sheet, result.image, result.error);
         const bool refused = result.error == sheets::SheetError::NotAPicture ||
                              result.error == sheets::SheetError::TooLarge;
-        if (!load->source.isValid() || (!result.isShown() && (!refused || result.transient)))
-            return;
-        // Packed and written off the window's thread; the picture is shared, never changed.
-        QThreadPool::globalInstance()->start([cache = m_thumbnails, source = load->source,
-                                              edge = opening->edge, picture = result.image,
-                                              error = result.error] {
-            if (picture.isNull())
-                cache->storeFailure(source, error);
-            else
-                cache->store(source, picture, edge);
-        });
-        return;
+        // Packed and written off the window's thread once every tile is in, so that writing
+        // never holds up a tile; the picture is shared, never changed.
+        if (load->source.isValid() && (result.isShown() || (refused && !result.transient)))
+            m_unwritten.push_back([cache = m_thumbnails, source = load->source,
+                                   edge = opening->edge, picture = result.image,
+                                   error = result.error] {
+                if (picture.isNull())
+                    cache->storeFailure(source, error);
+                else
+                    cache->store(source, picture, edge);
+            });
+        return setTile(load->sheet, std::move(result.image), result.error);
     }
     }
     // Not the sheet's as it is now, or not a picture at all: the next file, then the sheet.
@@ -296,8 +299,18 @@ void Gallery::setTile(const std::string &sheet, QImage picture, sheets::SheetErr
 {
     picture.setDevicePixelRatio(devicePixelRatioF());
     m_model->setPicture(sheet, std::move(picture), error);
-    if (--m_pending == 0 && !m_changed.isEmpty())
+    if (--m_pending > 0)
+        return;
+    writeThumbnails();
+    if (!m_changed.isEmpty())
         refresh({});
+}
+
+void Gallery::writeThumbnails()
+{
+    for (std::function<void()> &write : m_unwritten)
+        m_writers.start(std::move(write));
+    m_unwritten.clear();
 }
 
 void Gallery::chooseCurrent()

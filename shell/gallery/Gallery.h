@@ -4,9 +4,12 @@
 #include "ThumbnailCache.h"
 
 #include <QStringList>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -39,6 +42,8 @@ public:
     void refresh(const QStringList &sheets);
     // How many sheets are still being decoded.
     int pending() const { return m_pending; }
+    // Waits until the thumbnails on their way to the cache are written.
+    void waitForThumbnails() { m_writers.waitForDone(); }
 
     QLineEdit *filterField() const { return m_filter; }
     QLabel *noMatchLabel() const { return m_noMatch; }
@@ -69,11 +74,16 @@ private:
     void decoded(const std::shared_ptr<Opening> &opening, const std::shared_ptr<TileLoad> &load,
                  sheets::DecodeResult result);
     void setTile(const std::string &sheet, QImage picture, sheets::SheetError error);
+    void writeThumbnails();
     void stopLoading();
     void chooseCurrent();
 
     sheets::SheetLoader m_loader;
-    std::shared_ptr<const sheets::ThumbnailCache> m_thumbnails; // shared with the writing threads
+    std::shared_ptr<const sheets::ThumbnailCache> m_thumbnails; // shared with the writing thread
+    // Writes thumbnails when nothing else wants the processor, so that the tiles still on their
+    // way are not held up; what it has not begun is dropped when the gallery goes.
+    QThreadPool m_writers;
+    std::vector<std::function<void()>> m_unwritten; // the opening's, written once it is in
     GalleryModel *m_model;
     EntryFilter *m_matches;
     QLineEdit *m_filter;
