@@ -301,7 +301,7 @@ QImage SheetProbe::decode()
                outOfMemory ? QStringLiteral("out of memory") : m_reader.errorString());
         return image;
     }
-    m_keys = thumbnailKeysOf(image); // before shrinking, which keeps no text
+    m_keys = thumbnailKeysOf(image);
     if (m_shrinkHere)
         image = shrunk(std::move(image), m_target, m_clip);
     else if (image.size() != m_clip.size()) // a reader that ignored the scaled size
