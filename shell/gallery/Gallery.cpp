@@ -278,7 +278,8 @@ void Gallery::decoded(const std::shared_ptr<Opening> &opening,
         const bool refused = result.error == sheets::SheetError::NotAPicture ||
                              result.error == sheets::SheetError::TooLarge;
         // Packed and written off the window's thread once every tile is in, so that writing
-        // never holds up a tile; the picture is shared, never changed.
+        // never holds up a tile; the picture is shared with the tile, never changed.
+        result.image.setDevicePixelRatio(devicePixelRatioF());
         if (load->source.isValid() && (result.isShown() || (refused && !result.transient)))
             m_unwritten.push_back([cache = m_thumbnails, source = load->source,
                                    edge = opening->edge, picture = result.image,
