@@ -1,7 +1,8 @@
-// How quickly the gallery fills, against decoding its thumbnails alone spread over the cores; how
-// soon it is painted after Ctrl+G; and the longest the window stops answering while it fills.
-// Generated 1600 x 1200 sheets stand for all 119. Medians of five openings; exits 1 when a target
-// is missed. Run: build/tesselbox-gallery-bench
+// How quickly the gallery fills with no thumbnails cached, against decoding its thumbnails alone
+// spread over the cores; how soon it is painted after Ctrl+G; how soon every tile is painted when
+// the thumbnail cache has them all; and the longest the window stops answering while it fills.
+// Generated 1600 x 1200 sheets stand for all 119; the cache is a temporary folder. Medians of five
+// openings; exits 1 when a target is missed. Run: build/tesselbox-gallery-bench
 #include "BenchSupport.h"
 #include "Catalogue.h"
 #include "Form1.h"
@@ -9,8 +10,10 @@
 #include "GalleryView.h"
 #include "SheetDecode.h"
 #include "Startup.h"
+#include "ThumbnailCache.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QPainter>
@@ -27,12 +30,17 @@
 namespace {
 
 constexpr int kOpenings = 5;
+// A baseline is timed over at least this long, its work repeated until it is.
+constexpr double kShortestBaselineMs = 200;
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     bench::offscreenUnlessAsked();
+    const QTemporaryDir cacheHome;
+    qputenv("XDG_CACHE_HOME", cacheHome.path().toLocal8Bit());
+    const QString thumbnails = cacheHome.filePath("thumbnails");
     QApplication app(argc, argv);
     sheets::installAllocationLimit();
 
@@ -52,8 +60,9 @@ int main(int argc, char *argv[])
     form.Form_Load();
     form.show();
 
-    std::vector<double> filled, floors, firstPaint, stalls;
+    std::vector<double> filled, floors, firstPaint, stalls, cachedPainted;
     for (int opening = 0; opening < kOpenings; ++opening) {
+        QDir(thumbnails).removeRecursively(); // nothing cached
         QElapsedTimer clock;
         clock.start();
         bench::PaintWatch watch;
@@ -65,31 +74,53 @@ int main(int argc, char *argv[])
         stalls.push_back(bench::runUntil([&] { return gallery->pending() == 0; }));
         filled.push_back(clock.nsecsElapsed() / 1e6);
         gallery->close();
+        gallery->waitForThumbnails();
 
-        // The floor: each thumbnail decoded alone, one after another, shared among the cores.
-        const int width = gallery->view()->tileWidth();
+        // The floor: each thumbnail decoded alone, one after another, shared among the cores, at
+        // the size the gallery decodes a sheet to (its cached thumbnail's, which its tile shows).
+        const QSize tile = gallery->view()->pictureSize();
+        const int edge = sheets::ThumbnailCache::edgeFor(tile);
+        const QSize decoded = tile.expandedTo(QSize(edge, edge));
         clock.restart();
-        for (const std::string &name : names) {
-            QImageReader reader(dir.filePath(QString::fromStdString(name)));
-            reader.setScaledSize(
-                QSize(1600, 1200).scaled(QSize(width, width * 3 / 4), Qt::KeepAspectRatio));
-            reader.read();
+        int rounds = 0;
+        for (; rounds == 0 || clock.nsecsElapsed() / 1e6 < kShortestBaselineMs; ++rounds) {
+            for (const std::string &name : names) {
+                QImageReader reader(dir.filePath(QString::fromStdString(name)));
+                reader.setScaledSize(QSize(1600, 1200).scaled(decoded, Qt::KeepAspectRatio));
+                reader.read();
+            }
         }
-        floors.push_back(clock.nsecsElapsed() / 1e6 / QThread::idealThreadCount());
+        floors.push_back(clock.nsecsElapsed() / 1e6 / rounds / QThread::idealThreadCount());
+    }
+    // Opened again with every thumbnail cached: until every tile has its picture and is painted.
+    for (int opening = 0; opening < kOpenings; ++opening) {
+        QElapsedTimer clock;
+        clock.start();
+        form.showGallery();
+        shell::Gallery *gallery = form.gallery();
+        stalls.push_back(bench::runUntil([&] { return gallery->pending() == 0; }));
+        bench::PaintWatch watch;
+        gallery->view()->viewport()->installEventFilter(&watch);
+        gallery->view()->viewport()->update();
+        bench::runUntil([&] { return watch.painted; });
+        cachedPainted.push_back(clock.nsecsElapsed() / 1e6);
+        gallery->view()->viewport()->removeEventFilter(&watch);
+        gallery->close();
     }
 
     const double fillRatio = bench::median(filled) / bench::median(floors);
+    const double cached = bench::median(cachedPainted);
+    const double stall = *std::max_element(stalls.begin(), stalls.end());
     std::printf("all 209 tiles filled %.1f ms; decoding alone over %d cores %.1f ms\n",
                 bench::median(filled), QThread::idealThreadCount(), bench::median(floors));
     std::printf("%-48s %7.2f  target <= 1.30 %s\n", "tiles filled / thumbnail decode floor",
                 fillRatio, fillRatio <= 1.3 ? "" : "MISSED");
     std::printf("%-48s %7.1f  target <= 100 %s\n", "Ctrl+G to first tiles painted, ms",
                 bench::median(firstPaint), bench::median(firstPaint) <= 100 ? "" : "MISSED");
-    std::printf("%-48s %7.1f  target <= 50 %s\n", "longest stall while filling, ms",
-                *std::max_element(stalls.begin(), stalls.end()),
-                *std::max_element(stalls.begin(), stalls.end()) <= 50 ? "" : "MISSED");
-    return fillRatio <= 1.3 && bench::median(firstPaint) <= 100 &&
-                   *std::max_element(stalls.begin(), stalls.end()) <= 50
-               ? 0
-               : 1;
+    std::printf("%-48s %7.1f  target <= 150 %s\n", "cached: Ctrl+G to every tile painted, ms",
+                cached, cached <= 150 ? "" : "MISSED");
+    std::printf("%-48s %7.1f  target <= 50 %s\n", "longest stall while filling, ms", stall,
+                stall <= 50 ? "" : "MISSED");
+    return fillRatio <= 1.3 && bench::median(firstPaint) <= 100 && cached <= 150 && stall <= 50 ? 0
+                                                                                                : 1;
 }

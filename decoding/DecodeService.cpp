@@ -22,6 +22,7 @@ DecodeResult refusal(SheetError error, const QString &detail)
     DecodeResult result;
     result.error = error;
     result.detail = detail;
+    result.transient = true; // every refusal here is about the moment, not the file
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DecodeRequest.h"
+#include "DecodeResult.h"
 #include "FileDescriptor.h"
 
 #include <QString>
@@ -44,6 +45,11 @@ struct WireReply {
     char format[16] = {}; // the content's format, as Qt names it; not terminated when full
     std::uint32_t detailBytes = 0;
     char detail[200] = {}; // UTF-8, not terminated
+    // The picture's thumbnail keys, as ThumbnailKeys has them.
+    std::int64_t thumbMTime = -1, thumbSize = -1;
+    std::int32_t thumbRefusal = 0;
+    std::uint32_t thumbUriBytes = 0;
+    char thumbUri[kMaxThumbnailUriBytes] = {}; // not terminated
 };
 
 // The helper's first message: whether it could lock itself down, and if not, why.

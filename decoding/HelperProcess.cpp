@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QtDebug>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -62,11 +63,12 @@ bool isPixelFormat(int format)
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
-DecodeResult refusal(SheetError error, const QString &detail)
+DecodeResult refusal(SheetError error, const QString &detail, bool transient = false)
 {
     DecodeResult result;
     result.error = error;
     result.detail = detail;
+    result.transient = transient;
     return result;
 }
 
@@ -321,7 +323,7 @@ std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &r
             }
             if (std::chrono::steady_clock::now() - asked > kWallGuard) {
                 reap();
-                return refusal(SheetError::TooLarge, QStringLiteral("took too long"));
+                return refusal(SheetError::TooLarge, QStringLiteral("took too long"), true);
             }
             pollfd watch{m_socket.get(), POLLIN, 0};
             const int ready = ::poll(&watch, 1, int(kTick.count()));
@@ -348,7 +350,7 @@ std::optional<DecodeResult> HelperProcess::ask(int sheet, const DecodeRequest &r
             return answer(reply, request);
         }
     }
-    return refusal(SheetError::NotAPicture, QStringLiteral("the helper ended"));
+    return refusal(SheetError::NotAPicture, QStringLiteral("the helper ended"), true);
 }
 
 DecodeResult HelperProcess::brokeProtocol(const QString &what)
@@ -376,6 +378,16 @@ DecodeResult HelperProcess::answer(const WireReply &reply, const DecodeRequest &
     result.format = format;
     if (reply.fullWidth > 0 && reply.fullHeight > 0)
         result.fullSize = QSize(reply.fullWidth, reply.fullHeight);
+    // The keys of a file others can write, as the helper read them: believed only in shape.
+    const QByteArray uri(reply.thumbUri, qsizetype(std::min<std::uint32_t>(reply.thumbUriBytes,
+                                                                           sizeof reply.thumbUri)));
+    if (reply.thumbUriBytes > sizeof reply.thumbUri || reply.thumbMTime < -1 ||
+        reply.thumbSize < -1 ||
+        (reply.thumbRefusal != 0 && reply.thumbRefusal != int(SheetError::NotAPicture) &&
+         reply.thumbRefusal != int(SheetError::TooLarge)) ||
+        std::any_of(uri.begin(), uri.end(), [](char c) { return c <= ' ' || c >= '\x7f'; }))
+        return brokeProtocol(QStringLiteral("thumbnail keys that cannot be"));
+    result.thumbnail = {uri, reply.thumbMTime, reply.thumbSize, reply.thumbRefusal};
     const QSize size(reply.width, reply.height);
     if (size.isNull()) {
         if (result.isShown() && request.wantsPixels())
@@ -389,7 +401,7 @@ DecodeResult HelperProcess::answer(const WireReply &reply, const DecodeRequest &
     result.image = m_pixels->take(size, QImage::Format(reply.pixelFormat));
     m_pixels->release(result.image.sizeInBytes());
     if (result.image.isNull())
-        return refusal(SheetError::TooLarge, QStringLiteral("no memory for the picture"));
+        return refusal(SheetError::TooLarge, QStringLiteral("no memory for the picture"), true);
     return result;
 }
 

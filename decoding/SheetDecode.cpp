@@ -16,8 +16,10 @@ DecodeResult decodeSheet(SheetFile &file, const DecodeRequest &request)
     SheetProbe probe(file, request);
     result.fullSize = probe.fullSize();
     result.format = probe.format();
-    if (request.wantsPixels())
+    if (request.wantsPixels()) {
         result.image = probe.decode();
+        result.thumbnail = probe.thumbnailKeys();
+    }
     result.error = probe.error();
     result.detail = probe.detail();
     if (!result.isShown())

@@ -92,6 +92,39 @@ QImage shrunk(QImage image, QSize target, QRect clip)
     return clip == image.rect() ? image : image.copy(clip);
 }
 
+// A whole decimal number, as the thumbnail keys write them; -1 for anything else, and for one
+// too long to be a time or a size.
+qint64 decimalKey(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return -1;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+ThumbnailKeys thumbnailKeysOf(const QImage &image)
+{
+    ThumbnailKeys keys;
+    if (image.textKeys().isEmpty())
+        return keys;
+    // A URI as this program writes it is percent-encoded ASCII; anything else matches no sheet.
+    const QString uri = image.text(QStringLiteral("Thumb::URI"));
+    if (uri.size() <= kMaxThumbnailUriBytes &&
+        std::all_of(uri.begin(), uri.end(), [](QChar c) { return c > u' ' && c < u'\x7f'; }))
+        keys.uri = uri.toLatin1();
+    keys.mtime = decimalKey(image.text(QStringLiteral("Thumb::MTime")));
+    keys.size = decimalKey(image.text(QStringLiteral("Thumb::Size")));
+    const qint64 refusal = decimalKey(image.text(QLatin1String(kRefusalKey)));
+    if (refusal == int(SheetError::NotAPicture) || refusal == int(SheetError::TooLarge))
+        keys.refusal = int(refusal);
+    return keys;
+}
+
 struct VectorDocument {
     std::optional<QByteArray> document; // as it will be drawn; empty when refused
     DecodeResult refusal;
@@ -262,11 +295,14 @@ QImage SheetProbe::decode()
     // Readers give up quietly when memory runs out; the allocation that failed says why.
     errno = 0;
     QImage image = m_reader.read();
-    if (image.isNull() && errno == ENOMEM)
-        refuse(SheetError::TooLarge, QStringLiteral("out of memory"));
-    else if (image.isNull())
-        refuse(SheetError::NotAPicture, m_reader.errorString());
-    else if (m_shrinkHere)
+    if (image.isNull()) {
+        const bool outOfMemory = errno == ENOMEM;
+        refuse(outOfMemory ? SheetError::TooLarge : SheetError::NotAPicture,
+               outOfMemory ? QStringLiteral("out of memory") : m_reader.errorString());
+        return image;
+    }
+    m_keys = thumbnailKeysOf(image);
+    if (m_shrinkHere)
         image = shrunk(std::move(image), m_target, m_clip);
     else if (image.size() != m_clip.size()) // a reader that ignored the scaled size
         image = image.scaled(m_clip.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

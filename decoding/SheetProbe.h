@@ -33,6 +33,8 @@ public:
 
     // The picture as requested; null, with detail() saying why, when the data is damaged.
     QImage decode();
+    // The thumbnail keys of the picture decode() read.
+    const ThumbnailKeys &thumbnailKeys() const { return m_keys; }
 
 private:
     void inspect(const DecodeRequest &request);
@@ -51,6 +53,7 @@ private:
     QSize m_target;
     QRect m_clip;
     bool m_shrinkHere = false; // read whole and shrunk to m_target here, not by the reader
+    ThumbnailKeys m_keys;
 };
 
 } // namespace sheets

@@ -2,6 +2,7 @@
 
 #include "SheetDecode.h"
 
+#include <cstring>
 #include <new>
 
 #include <sys/resource.h>
@@ -49,6 +50,12 @@ HelperAnswer answerRequest(FileDescriptor sheet, const WireRequest &request)
     answer.reply.detailBytes =
         putText(decoded.detail, answer.reply.detail, sizeof answer.reply.detail);
     putText(QString::fromLatin1(decoded.format), answer.reply.format, sizeof answer.reply.format);
+    const ThumbnailKeys &keys = decoded.thumbnail;
+    answer.reply.thumbMTime = keys.mtime;
+    answer.reply.thumbSize = keys.size;
+    answer.reply.thumbRefusal = keys.refusal;
+    answer.reply.thumbUriBytes = std::uint32_t(keys.uri.size()); // bounded where it was read
+    std::memcpy(answer.reply.thumbUri, keys.uri.constData(), std::size_t(keys.uri.size()));
     if (decoded.fullSize.isValid()) {
         answer.reply.fullWidth = decoded.fullSize.width();
         answer.reply.fullHeight = decoded.fullSize.height();

@@ -7,9 +7,11 @@
 #include "SheetImport.h"
 #include "SheetLoader.h"
 #include "SheetProbe.h"
+#include "ThumbnailCache.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QImageReader>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -609,6 +611,101 @@ TEST_F(SheetsTest, SoakWhileSheetsChangeUnderfoot)
     EXPECT_LT(growth, 2048); // AddressSanitizer holds freed memory back on purpose
     EXPECT_LT(helperGrowth, 2048);
 #endif
+}
+
+// Thumbnails are named as the desktop names them, whatever bytes a path holds, and kept at the
+// smallest of its two sizes that is at least the tile.
+TEST(ThumbnailCache, NamesAsTheDesktopDoes)
+{
+    const std::pair<std::string, QByteArray> uris[] = {
+        {"/home/jens/photos/me.png", "file:///home/jens/photos/me.png"},
+        {"/tmp/d\xe9mo/a b;c#?%\n.png", "file:///tmp/d%E9mo/a%20b%3Bc%23%3F%25%0A.png"},
+        {"/\xc3\xa9t\xc3\xa9//./old/../x(1)+~,@=.qpk", "file:///%C3%A9t%C3%A9/x(1)+~,@=.qpk"},
+        {"sheets/x.qpk", "file://" + QDir::currentPath().toUtf8() + "/sheets/x.qpk"},
+    };
+    for (const auto &[path, uri] : uris)
+        EXPECT_EQ(ThumbnailCache::uriOf(path), uri) << path;
+    EXPECT_EQ(ThumbnailCache::fileNameOf("file:///home/jens/photos/me.png"),
+              "c6ee772d9e49320e97ec29a7eb5b1697.png");
+    for (const auto &[tile, edge] : {std::pair{QSize(128, 96), 128},
+                                     {QSize(96, 128), 128},
+                                     {QSize(129, 96), 256},
+                                     {QSize(320, 240), 256}})
+        EXPECT_EQ(ThumbnailCache::edgeFor(tile), edge) << tile.width();
+}
+
+// Written whole, 0600 in folders of 0700, fitted and never enlarged, with keys the decoder reads
+// back as they were and believes only in shape; a cached file is opened only when it is a plain
+// file of bounded size inside the cache; a cache that cannot be written is no error.
+TEST(ThumbnailCache, WritesSafelyAndOpensOnlyPlainFiles)
+{
+    const QTemporaryDir home;
+    const ThumbnailCache cache(home.path());
+    const ThumbnailSource source{"file:///s/a.qpk", 1700000000, 1234};
+    const QString name = ThumbnailCache::fileNameOf(source.uri);
+    const auto mode = [&](const QString &path) {
+        struct stat st {};
+        return ::lstat(home.filePath(path).toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 0777
+                                                                                : 0u;
+    };
+    const auto keysOf = [](const QString &path) {
+        SheetFile file{FileDescriptor(::open(path.toLocal8Bit().constData(), O_RDONLY))};
+        const DecodeResult read = decodeSheet(file, DecodeRequest::thumbnail({256, 256}));
+        return std::pair(read.image.size(), read.thumbnail);
+    };
+    for (const auto &[picture, edge, fitted, folder] :
+         {std::tuple{QSize(400, 300), 256, QSize(256, 192), "large"},
+          {QSize(100, 300), 128, QSize(42, 128), "normal"},
+          {QSize(100, 50), 128, QSize(100, 50), "normal"}}) {
+        QImage image(picture, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(cache.store(source, image, edge));
+        const auto [size, keys] =
+            keysOf(home.filePath(QStringLiteral("thumbnails/%1/%2").arg(folder, name)));
+        EXPECT_EQ(size, fitted) << folder;
+        EXPECT_TRUE(ThumbnailCache::matches(keys, source)) << folder;
+        EXPECT_EQ(keys.size, 1234);
+    }
+    ASSERT_TRUE(cache.storeFailure(source, SheetError::TooLarge));
+    EXPECT_EQ(keysOf(home.filePath("thumbnails/fail/tesselbox/" + name)).second.refusal,
+              int(SheetError::TooLarge));
+    for (const char *folder : {"thumbnails", "thumbnails/large", "thumbnails/fail/tesselbox"})
+        EXPECT_EQ(mode(folder), 0700u) << folder;
+    EXPECT_EQ(mode("thumbnails/large/" + name), 0600u);
+    EXPECT_EQ(QDir(home.filePath("thumbnails/large")).entryList(QDir::Files), QStringList{name});
+
+    // Keys of the wrong shape are no keys.
+    QImage forged(4, 4, QImage::Format_RGB32);
+    forged.setText("Thumb::URI", "file:///s/a b.qpk");
+    forged.setText("Thumb::MTime", "17e8");
+    forged.setText("Thumb::Size", "-3");
+    forged.setText(kRefusalKey, "4");
+    ASSERT_TRUE(forged.save(home.filePath("forged.png")));
+    const ThumbnailKeys none = keysOf(home.filePath("forged.png")).second;
+    EXPECT_TRUE(none.uri.isEmpty() && none.mtime == -1 && none.size == -1 && none.refusal == 0);
+
+    const QString large = home.filePath("thumbnails/large/" + name);
+    EXPECT_TRUE(cache.openThumbnail(source, 256).isOpen());
+    const std::function<bool(const QString &)> plants[] = {
+        [&](const QString &p) { return QFile::link(home.filePath("forged.png"), p); },
+        [&](const QString &p) { return QDir().mkdir(p); },
+        [&](const QString &p) { return ::mkfifo(p.toLocal8Bit().constData(), 0600) == 0; },
+        [&](const QString &p) { return writeBytes(p, {}); },
+        [&](const QString &p) { return writeBytes(p, QByteArray(4 * 1024 * 1024 + 1, 'x')); },
+    };
+    for (const auto &plant : plants) {
+        ASSERT_TRUE(QFile::remove(large) || QDir(large).removeRecursively());
+        ASSERT_TRUE(plant(large));
+        EXPECT_FALSE(cache.openThumbnail(source, 256).isOpen()) << int(&plant - plants);
+    }
+    ASSERT_TRUE(QDir(home.filePath("thumbnails/large")).removeRecursively());
+    ASSERT_TRUE(QFile::link(home.filePath("elsewhere"), home.filePath("thumbnails/large")));
+    EXPECT_FALSE(cache.openThumbnail(source, 256).isOpen());
+    EXPECT_FALSE(cache.store(source, QImage(8, 8, QImage::Format_RGB32), 256));
+    EXPECT_FALSE(QFile::exists(home.filePath("elsewhere")));
+    ASSERT_TRUE(writeBytes(home.filePath("file"), "x"));
+    EXPECT_FALSE(
+        ThumbnailCache(home.filePath("file")).storeFailure(source, SheetError::NotAPicture));
 }
 
 TEST(SheetFolders, WorkingFolderFirstProgramFolderLast)

@@ -14,6 +14,7 @@
 #include "SheetImporter.h"
 #include "SheetReasons.h"
 #include "SheetViewer.h"
+#include "ThumbnailCache.h"
 #include "TileDelegate.h"
 #include "ZoomView.h"
 
@@ -48,6 +49,7 @@
 #include <functional>
 #include <map>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -841,6 +843,118 @@ TEST_F(WindowTest, GalleryChoosesFiltersAndShowsWhyNot)
     QTest::keyClick(gallery->filterField(), Qt::Key_Escape);
     QTest::keyClick(gallery->filterField(), Qt::Key_Escape); // ... then closes
     EXPECT_FALSE(gallery->isVisible());
+}
+
+// The gallery keeps its tiles in the desktop's thumbnail cache and takes them from there while
+// they are the sheet's as it is now; a refused sheet is recorded and not read again while it is
+// unchanged. A cached file is anyone's: one not right for the sheet, or not a plain small file,
+// is not believed, and is written again.
+TEST_F(WindowTest, GalleryKeepsItsTilesInTheDesktopCache)
+{
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME") + "/thumbnails";
+    ASSERT_TRUE(cache.startsWith(QDir::tempPath())); // never the desktop's own
+    QDir(cache).removeRecursively();
+    const auto cached = [&](const char *below, const char *name) {
+        return cache + below +
+               sheets::ThumbnailCache::fileNameOf(sheets::ThumbnailCache::uriOf(
+                   QFile::encodeName(folder.filePath(name)).toStdString()));
+    };
+    const QString ghost = cached("/large/", "ghost.qpk"),
+                  house = cached("/fail/tesselbox/", "house.qpk");
+    const QSize big(400, 300);
+    // BMP: the same size in every colour.
+    ASSERT_TRUE(writeBytes(folder.filePath("ghost.qpk"), encoded(Qt::red, "bmp", big)));
+    ASSERT_TRUE(writeBytes(folder.filePath("house.qpk"), "not a picture"));
+    const auto reopen = [&] {
+        form->showGallery();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->gallery()->pending() == 0; }));
+        form->gallery()->waitForThumbnails();
+    };
+    const auto tile = [&](const char *text, int role) {
+        const QAbstractItemModel *tiles = form->gallery()->view()->model();
+        return tiles->match(tiles->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly)[0].data(
+            role);
+    };
+    const auto ghostShows = [&] {
+        const QImage picture = tile("Ghost Town Saloon", Qt::DecorationRole).value<QImage>();
+        return picture.pixelColor(picture.rect().center());
+    };
+    const auto said = [&] { return tile("House Wooden 2", Qt::AccessibleDescriptionRole); };
+    const auto moved = [&](const char *name, const QByteArray &bytes, time_t by) {
+        const QByteArray path = QFile::encodeName(folder.filePath(name));
+        struct stat st {};
+        ASSERT_EQ(::stat(path.constData(), &st), 0);
+        ASSERT_TRUE(bytes.isNull() || writeBytes(folder.filePath(name), bytes));
+        st.st_mtim.tv_sec += by;
+        const timespec times[2] = {st.st_atim, st.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    };
+
+    reopen();
+    QImageReader written(ghost);
+    const QImage thumbnail = written.read();
+    const QFileInfo sheetFile(folder.filePath("ghost.qpk"));
+    EXPECT_EQ(thumbnail.size(), QSize(256, 192));
+    EXPECT_EQ(thumbnail.text("Thumb::URI"), "file://" + sheetFile.filePath());
+    EXPECT_EQ(thumbnail.text("Thumb::MTime"),
+              QString::number(sheetFile.lastModified().toSecsSinceEpoch()));
+    EXPECT_EQ(thumbnail.text("Thumb::Size"), QString::number(sheetFile.size()));
+    EXPECT_EQ(QImageReader(house).read().text(sheets::kRefusalKey),
+              QString::number(int(sheets::SheetError::NotAPicture)));
+    for (const QString &path : {cache, cache + "/large", cache + "/fail/tesselbox", ghost, house}) {
+        struct stat st {};
+        EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, path.endsWith(".png") ? 0600u : 0700u) << path.toStdString();
+    }
+
+    // Written over, their size and time kept: what the cache says shows, nothing is read again.
+    moved("ghost.qpk", encoded(Qt::blue, "bmp", big), 0);
+    moved("house.qpk", "P1\n1 1\n1     ", 0); // a picture of 13 bytes
+    reopen();
+    EXPECT_EQ(ghostShows(), QColor(Qt::red));
+    EXPECT_EQ(said(), sheets::qs(reasonFor(sheets::SheetError::NotAPicture).text));
+    moved("ghost.qpk", {}, 10); // changed: read again
+    moved("house.qpk", {}, 10);
+    reopen();
+    EXPECT_EQ(ghostShows(), QColor(Qt::blue));
+    EXPECT_EQ(said(), "house.qpk");
+
+    const auto forged = [](const QByteArray &uri, qint64 mtime, qint64 size) {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        image.setText("Thumb::URI", uri);
+        image.setText("Thumb::MTime", QString::number(mtime));
+        image.setText("Thumb::Size", QString::number(size));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "png") ? bytes : "";
+    };
+    const QByteArray uri = "file://" + QFile::encodeName(sheetFile.filePath());
+    const qint64 mtime = QFileInfo(sheetFile.filePath()).lastModified().toSecsSinceEpoch();
+    const qint64 size = sheetFile.size();
+    const QByteArray right = forged(uri, mtime, size);
+    const QString outside = folder.filePath("outside.png");
+    ASSERT_TRUE(writeBytes(outside, right));
+    const std::tuple<const char *, QByteArray, QColor> forgeries[] = {
+        {"its own", right, Qt::green},
+        {"another file's", forged(uri + "x", mtime, size), Qt::blue},
+        {"an older one", forged(uri, mtime - 1, size), Qt::blue},
+        {"of another size", forged(uri, mtime, size + 1), Qt::blue},
+        {"over 4 MiB", right + QByteArray(4 << 20, '\0'), Qt::blue},
+        {"damaged", right.left(right.size() - 20), Qt::blue},
+        {"a link", {}, Qt::blue},
+    };
+    for (const auto &[what, bytes, shows] : forgeries) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(QFile::remove(ghost));
+        ASSERT_TRUE(bytes.isNull() ? QFile::link(outside, ghost) : writeBytes(ghost, bytes));
+        reopen();
+        EXPECT_EQ(ghostShows(), shows);
+        EXPECT_EQ(QImageReader(ghost).read().text("Thumb::MTime"), QString::number(mtime));
+    }
+    EXPECT_EQ(QFileInfo(ghost).isSymLink(), false);
+    QFile kept(outside);
+    EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == right);
 }
 
 // Sheets added, replaced in place or removed by hand: the card, an open gallery and an open

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "SheetLoader.h"
+#include "ThumbnailCache.h"
 
 #include <QStringList>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -18,9 +22,10 @@ class GalleryView;
 
 // The gallery window (Ctrl+G): a filter field over the tiles. A click on a tile, or Enter, is a
 // choice of that entry in its own list; the gallery stays open. Esc clears the filter, or closes
-// the window when there is none. Thumbnails are decoded by the gallery's helpers, the visible
-// ones first, each sheet once per opening, and appear as they come; nothing is kept between
-// openings, and the helpers end when the gallery closes. A sheet that cannot be had says why in
+// the window when there is none. Thumbnails come from the desktop's thumbnail cache where it has
+// them for the sheet as it is now, and are otherwise decoded and kept there; either way they are
+// read by the gallery's helpers, the visible ones first, each sheet once per opening, and appear
+// as they come. The helpers end when the gallery closes. A sheet that cannot be had says why in
 // its tile.
 class Gallery : public QWidget {
     Q_OBJECT
@@ -37,6 +42,8 @@ public:
     void refresh(const QStringList &sheets);
     // How many sheets are still being decoded.
     int pending() const { return m_pending; }
+    // Waits until the thumbnails on their way to the cache are written.
+    void waitForThumbnails() { m_writers.waitForDone(); }
 
     QLineEdit *filterField() const { return m_filter; }
     QLabel *noMatchLabel() const { return m_noMatch; }
@@ -59,12 +66,24 @@ protected:
 
 private:
     struct Opening;
+    struct TileLoad;
     void load();
-    void decode(const std::vector<std::string> &sheets);
+    void decode(const std::vector<std::string> &sheets, bool cached);
+    static void submit(Gallery *gallery, const std::shared_ptr<Opening> &opening,
+                       const std::shared_ptr<TileLoad> &load);
+    void decoded(const std::shared_ptr<Opening> &opening, const std::shared_ptr<TileLoad> &load,
+                 sheets::DecodeResult result);
+    void setTile(const std::string &sheet, QImage picture, sheets::SheetError error);
+    void writeThumbnails();
     void stopLoading();
     void chooseCurrent();
 
     sheets::SheetLoader m_loader;
+    std::shared_ptr<const sheets::ThumbnailCache> m_thumbnails; // shared with the writing thread
+    // Writes thumbnails when nothing else wants the processor, so that the tiles still on their
+    // way are not held up; what it has not begun is dropped when the gallery goes.
+    QThreadPool m_writers;
+    std::vector<std::function<void()>> m_unwritten; // the opening's, written once it is in
     GalleryModel *m_model;
     EntryFilter *m_matches;
     QLineEdit *m_filter;
