@@ -2,6 +2,7 @@
 
 // What the benchmarks share: sheet-like pictures, medians, a stall watch and dialogs that
 // answer on their own.
+#include "Catalogue.h"
 #include "Dialogs.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -57,6 +60,19 @@ inline QImage sheetLike(QSize size, bool grain, quint32 seed = 42)
         }
     }
     return image;
+}
+
+// A 1600 x 1200 photograph-like JPEG for each of the 119 sheets in `folder`; their names.
+inline std::set<std::string> writeEverySheet(const QString &folder)
+{
+    std::set<std::string> names;
+    for (const catalogue::Category &c : catalogue::kCategories)
+        for (const catalogue::Entry &e : c.entries)
+            names.emplace(e.sheet);
+    for (const std::string &name : names)
+        sheetLike(QSize(1600, 1200), true, quint32(names.size() + name.size()))
+            .save(folder + '/' + QString::fromStdString(name), "jpeg", 85);
+    return names;
 }
 
 inline double median(std::vector<double> values)

@@ -80,13 +80,7 @@ int main(int argc, char *argv[])
 
     std::fprintf(stderr, "Writing 119 sheets of 1600 x 1200...\n");
     QTemporaryDir dir;
-    std::set<std::string> names;
-    for (const catalogue::Category &c : catalogue::kCategories)
-        for (const catalogue::Entry &e : c.entries)
-            names.emplace(e.sheet);
-    for (const std::string &name : names)
-        bench::sheetLike(QSize(1600, 1200), true, quint32(name.size() * 7 + name[0]))
-            .save(dir.filePath(QString::fromStdString(name)), "jpeg", 85);
+    bench::writeEverySheet(dir.path());
     const std::string folder = dir.path().toStdString();
 
     const std::vector<double> baseline = soak(folder, false, passes);
