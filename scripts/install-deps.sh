@@ -10,13 +10,14 @@ run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-pl
     zlib1g-dev libseccomp-dev fonts-dejavu-core qt6-wayland qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n)
 # Tests also drive the program in a real X server (xclip puts a picture on its clipboard) and in
-# a Wayland compositor (weston, inside the X server), build
-# the benchmarks (start-up watches the X server through Xlib; key-to-paint presses keys through
-# XTEST and sees the paints through DAMAGE) and the fuzz target, and check the
-# Debian package as a distribution would.
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libjpeg-dev xvfb xdotool x11-utils xclip weston
-    imagemagick desktop-file-utils appstream dpkg-dev file lintian devscripts libx11-dev
-    libxtst-dev libxdamage-dev clang-14 libfuzzer-14-dev libclang-rt-14-dev)
+# a Wayland compositor (weston, inside the X server), build the benchmarks (start-up watches the
+# X server through Xlib; key-to-paint presses keys through XTEST and sees the paints through
+# DAMAGE) and the fuzz target, check every translation is finished (python3 reads lupdate's
+# files), and check the Debian package as a distribution would.
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libjpeg-dev xvfb xdotool
+    x11-utils xclip weston imagemagick desktop-file-utils appstream dpkg-dev file lintian
+    devscripts libx11-dev libxtst-dev libxdamage-dev clang-14 libfuzzer-14-dev
+    libclang-rt-14-dev python3)
 
 print=false
 if [[ ${1:-} == --print ]]; then
