@@ -106,18 +106,35 @@ std::shared_ptr<DecodeTicket> DecodeService::submit(FileDescriptor sheet,
     {
         const std::lock_guard lock(m_mutex);
         if (!m_stopping) {
-            const int priority = priorityOf(request.requester);
-            const auto later =
-                std::find_if(lane.queue.begin(), lane.queue.end(), [&](const Job &j) {
-                    return priorityOf(j.request.requester) > priority;
-                });
-            lane.queue.insert(later, Job{std::move(sheet), request, ticket, ++m_asked});
-            lane.wake.notify_all(); // a spare must not take the wake-up of an idle worker
+            enqueue(lane, Job{std::move(sheet), request, ticket, ++m_asked});
             return ticket;
         }
     }
     ticket->finish(refusal(SheetError::NotAPicture, QStringLiteral("the program ends")));
     return ticket;
+}
+
+void DecodeService::enqueue(Lane &lane, Job job)
+{
+    const int priority = priorityOf(job.request.requester);
+    const auto later = std::find_if(lane.queue.begin(), lane.queue.end(), [&](const Job &j) {
+        return priorityOf(j.request.requester) > priority;
+    });
+    lane.queue.insert(later, std::move(job));
+    lane.wake.notify_all(); // a spare must not take the wake-up of an idle worker
+}
+
+void DecodeService::hasten(const DecodeTicket &ticket)
+{
+    const std::lock_guard lock(m_mutex);
+    const auto job = std::find_if(m_preload.queue.begin(), m_preload.queue.end(),
+                                  [&](const Job &j) { return j.ticket.get() == &ticket; });
+    if (job == m_preload.queue.end())
+        return; // being decoded, or done
+    Job chosen = std::move(*job);
+    m_preload.queue.erase(job);
+    chosen.request.requester = Requester::Window;
+    enqueue(m_window, std::move(chosen));
 }
 
 void DecodeService::warmUp(Requester who)

@@ -37,7 +37,8 @@ struct DecodeServiceOptions {
 // service's own threads, which is said in the log; where one could run but cannot start now,
 // requests are refused. Starting one is tried again after a pause that grows.
 //
-// Threads: submit(), warmUp(), release() and sandboxProblem() may be called from any thread.
+// Threads: submit(), hasten(), warmUp(), release() and sandboxProblem() may be called from any
+// thread.
 // Each helper belongs to one worker thread, the only one that talks to it; the queues, the
 // workers' list and the fallback's state are guarded by m_mutex.
 class DecodeService {
@@ -51,6 +52,9 @@ public:
     std::shared_ptr<DecodeTicket> submit(FileDescriptor sheet, const DecodeRequest &request,
                                          std::string path = {});
 
+    // A sheet being decoded ahead was chosen: while its request still waits, the window's helpers
+    // serve it, rather than it waiting behind one decoded ahead and given up on.
+    void hasten(const DecodeTicket &ticket);
     // Starts the helper of `who` now, so that its first request does not wait for it.
     void warmUp(Requester who);
     // `who` wants nothing more for now: its waiting requests are dropped at once. Its helpers
@@ -91,6 +95,7 @@ private:
 
     Lane &laneOf(Requester who);
     const Lane &laneOf(Requester who) const;
+    void enqueue(Lane &lane, Job job); // with m_mutex held
     void work(Worker &worker);
     DecodeResult serve(Worker &worker, Job &job);
     bool mayTryHelper();

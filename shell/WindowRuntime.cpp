@@ -69,7 +69,8 @@ preview::RuntimeError WindowRuntime::loadPicture(int list, std::string_view shee
 std::optional<preview::RuntimeError> WindowRuntime::load(int list, std::string_view sheet,
                                                          Later later)
 {
-    m_pending.reset(); // the newest choice wins
+    m_pending.reset();                                 // the newest choice wins
+    const bool held = std::exchange(m_keyHeld, false); // a release may go to another window
     const qreal dpr = m_image->devicePixelRatioF();
     Asked asked{{list, listIndex(list), std::string(sheet), {}, {}, {}},
                 dpr,
@@ -98,7 +99,7 @@ std::optional<preview::RuntimeError> WindowRuntime::load(int list, std::string_v
         ticket = m_loader.request(std::move(opened.file), sheets::DecodeRequest::box(asked.size),
                                   std::move(opened.path));
     sheets::PendingDecode pending(std::move(ticket));
-    if (pending->waitFor(m_keyHeld ? std::chrono::milliseconds(0) : m_patience))
+    if (pending->waitFor(held ? std::chrono::milliseconds(0) : m_patience))
         return finish(asked, pending->take());
     pending->then(this, [this, asked, later = std::move(later)](sheets::DecodeResult decoded) {
         m_pending = {};
@@ -115,8 +116,10 @@ preview::RuntimeError WindowRuntime::finish(const Asked &asked, sheets::DecodeRe
     outcome.fullSize = decoded.fullSize;
     if (!decoded.path.empty())
         outcome.path = sheets::absolutePath(decoded.path);
-    if (asked.file && m_preloading)
+    if (asked.file && m_preloading) {
         m_cache.insert(*asked.file, asked.size, outcome.sheet, decoded);
+        refuseAhead(*asked.file, asked.size, decoded);
+    }
     // Converted once, here, to what the screen paints fastest.
     QPixmap pixmap = QPixmap::fromImage(std::move(decoded.image));
     if (pixmap.isNull() && outcome.isShown())
@@ -169,6 +172,7 @@ std::shared_ptr<sheets::DecodeTicket> WindowRuntime::takePreload(const sheets::F
         return nullptr;
     std::shared_ptr<sheets::DecodeTicket> ticket = std::move(p->ticket);
     m_preloads.erase(p);
+    m_loader.service()->hasten(*ticket);
     return ticket;
 }
 
@@ -180,11 +184,13 @@ void WindowRuntime::cancelPreloads()
 }
 
 // The entries beside the one chosen, in the list being moved through: the one the user moved
-// towards first. Only while helpers decode: without them, decoding ahead would hold the window.
+// towards first. Only while helpers decode: without them, a file merely passed by would be read
+// in this process.
 void WindowRuntime::preloadAround(int number, int index, QSize size)
 {
     const std::optional<std::pair<int, int>> last = std::exchange(m_lastChoice, {{number, index}});
-    if (!m_preloading || m_loader.service() == nullptr || index < 0)
+    if (!m_preloading || m_loader.service() == nullptr ||
+        !m_loader.service()->sandboxProblem().isEmpty() || index < 0)
         return;
     const auto focused = std::find_if(m_lists.begin(), m_lists.end(),
                                       [](const CatalogueList *l) { return l->hasFocus(); });
@@ -204,6 +210,8 @@ void WindowRuntime::preload(std::string_view sheet, QSize size)
         return;
     const std::optional<sheets::FileIdentity> file = sheets::FileIdentity::of(opened.file.get());
     if (!file || m_cache.find(*file, size) != nullptr ||
+        std::find(m_refusedAhead.begin(), m_refusedAhead.end(), std::pair{*file, size}) !=
+            m_refusedAhead.end() ||
         std::any_of(m_preloads.begin(), m_preloads.end(),
                     [&](const Preload &p) { return p.file == *file && p.size == size; }))
         return;
@@ -215,8 +223,22 @@ void WindowRuntime::preload(std::string_view sheet, QSize size)
                         name = std::string(sheet)](sheets::DecodeResult decoded) {
         std::erase_if(m_preloads, [id](const Preload &p) { return p.ticket.get() == id; });
         m_cache.insert(file, size, name, decoded);
+        refuseAhead(file, size, decoded);
     });
     m_preloads.push_back({*file, size, std::string(sheet), std::move(ticket)});
+}
+
+// A file refused once, say one that spends all the processor time it may, is decoded again only
+// when chosen, not each time a choice lands beside it.
+void WindowRuntime::refuseAhead(const sheets::FileIdentity &file, QSize size,
+                                const sheets::DecodeResult &decoded)
+{
+    constexpr std::size_t kRemembered = 64;
+    if (decoded.isShown())
+        return;
+    if (m_refusedAhead.size() == kRemembered)
+        m_refusedAhead.erase(m_refusedAhead.begin());
+    m_refusedAhead.emplace_back(file, size);
 }
 
 void WindowRuntime::msgBox(std::string_view prompt, std::optional<std::string_view> title)

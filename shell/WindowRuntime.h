@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shell {
@@ -67,13 +68,15 @@ public:
     using Later = std::function<void(const preview::RuntimeError &)>;
 
     void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
-    // While a key is held, loads do not wait for a decoder at all.
+    // The next load comes from a held key's press: it does not wait for a decoder at all.
     void setKeyHeld(bool held) { m_keyHeld = held; }
     // Off: every choice decodes its sheet, and nothing is decoded ahead or kept.
     void setPreloading(bool on);
     // The sheets `sheets` changed on disk: nothing decoded from them before is shown again.
     void forget(const QStringList &sheets);
     const sheets::SheetCache &cache() const { return m_cache; }
+    // How many sheets are being decoded ahead.
+    std::size_t decodingAhead() const { return m_preloads.size(); }
     // Loads the sheet for the entry chosen in `list`: the error at once, or none when the answer
     // comes later, and then `later` has it.
     std::optional<preview::RuntimeError> load(int list, std::string_view sheet, Later later);
@@ -109,6 +112,8 @@ private:
     void cancelPreloads();
     void preloadAround(int list, int index, QSize size);
     void preload(std::string_view sheet, QSize size);
+    void refuseAhead(const sheets::FileIdentity &file, QSize size,
+                     const sheets::DecodeResult &decoded);
 
     const Lists m_lists;
     PictureBox *m_image;
@@ -120,6 +125,7 @@ private:
     bool m_keyHeld = false;
     sheets::SheetCache m_cache;
     std::vector<Preload> m_preloads;
+    std::vector<std::pair<sheets::FileIdentity, QSize>> m_refusedAhead; // not decoded ahead again
     std::optional<std::pair<int, int>> m_lastChoice; // list and index, for the way of travel
 };
 

@@ -179,6 +179,14 @@ TEST(DecodeService, BelievesOnlyWhatItAskedFor)
     const pid_t silent = service.helpers(Requester::Window)[0];
     EXPECT_TRUE(
         service.submit(sheet.open(), DecodeRequest::box(kBox))->waitFor(std::chrono::seconds(2)));
+    // Nor does a sheet decoded ahead and then chosen wait behind one decoded ahead.
+    const auto ahead =
+        service.submit(sheet.open(), DecodeRequest::box(QSize(1, 1), Requester::Preload));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !service.helpers(Requester::Preload).empty(); }));
+    const auto chosen = service.submit(sheet.open(), DecodeRequest::box(kBox, Requester::Preload));
+    service.hasten(*chosen);
+    EXPECT_TRUE(chosen->waitFor(std::chrono::seconds(2)));
+    ahead->cancel();
     ticket->cancel();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(silent, 0) != 0; }, 1000));
 }

@@ -319,6 +319,34 @@ TEST_F(WindowTest, NextKeyShowsTheSheetDecodedAheadUnlessItsFileChanged)
     QApplication::sendEvent(QApplication::focusWidget(), &held);
     EXPECT_EQ(shown(), QColor(Qt::cyan));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == QColor(Qt::magenta); }));
+    // Its release went to another window: a click's choice waits again.
+    ASSERT_TRUE(writeBytes(folder.filePath("c130.qpk"), slow(Qt::yellow)));
+    form->chooseEntry(1, 15);
+    EXPECT_EQ(shown(), QColor(Qt::yellow));
+}
+
+// A file refused once is not decoded ahead again each time a choice lands beside it; and where
+// sheets are decoded in this process, nothing is: a file merely passed by is never read here.
+TEST_F(WindowTest, DecodesAheadOnlyInHelpersAndNeverAFileRefusedBefore)
+{
+    sheet("bunker.qpk", Qt::red);
+    ASSERT_TRUE(writeBytes(folder.filePath("bunkerfort.qpk"), "not a picture"));
+    list(1)->setFocus();
+    for (int landing = 0; landing < 2; ++landing) {
+        form->chooseEntry(1, 13);
+        EXPECT_EQ(form->runtime()->decodingAhead(), landing == 0 ? 1u : 0u);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->runtime()->decodingAhead() == 0; }));
+    }
+    sheets::DecodeServiceOptions options;
+    options.helper.program = folder.filePath("none").toStdString(); // no helper can run
+    const std::string sheets = folder.path().toStdString();
+    Form1 here(sheets::SheetPlaces{{sheets}, {}, sheets}, std::make_unique<RecordingDialogs>(boxes),
+               std::make_shared<sheets::DecodeService>(std::move(options)));
+    here.setPatience(std::chrono::seconds(20));
+    here.Form_Load();
+    ASSERT_TRUE(writeBytes(folder.filePath("bunkerfort.qpk"), encoded(Qt::green, "png")));
+    here.chooseEntry(1, 13);
+    EXPECT_EQ(here.runtime()->decodingAhead(), 0u);
 }
 
 // Every reason in the one table, each brought about by a sheet of Buildings: said in the
