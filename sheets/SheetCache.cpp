@@ -1,10 +1,34 @@
 #include "SheetCache.h"
 
 #include <algorithm>
+#include <array>
+#include <ctime>
 
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 namespace sheets {
+
+namespace {
+
+// File systems whose change times are kept to the nanosecond.
+bool keepsFineTimes(int fd)
+{
+    constexpr std::array<__fsword_t, 7> kFine{
+        0xEF53,     // ext2, ext3, ext4
+        0x58465342, // xfs
+        0x9123683E, // btrfs
+        0x01021994, // tmpfs
+        0xF2F52010, // f2fs
+        0x2FC12FC1, // zfs
+        0x794C7630, // overlayfs
+    };
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 &&
+           std::find(kFine.begin(), kFine.end(), fs.f_type) != kFine.end();
+}
+
+} // namespace
 
 std::optional<FileIdentity> FileIdentity::of(int fd)
 {
@@ -12,10 +36,15 @@ std::optional<FileIdentity> FileIdentity::of(int fd)
     if (::fstat(fd, &st) != 0)
         return std::nullopt;
     constexpr std::int64_t kNs = 1000000000;
-    return FileIdentity{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino),
-                        std::int64_t(st.st_size),
-                        std::int64_t(st.st_mtim.tv_sec) * kNs + st.st_mtim.tv_nsec,
-                        std::int64_t(st.st_ctim.tv_sec) * kNs + st.st_ctim.tv_nsec};
+    FileIdentity file{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::int64_t(st.st_size),
+                      std::int64_t(st.st_mtim.tv_sec) * kNs + st.st_mtim.tv_nsec,
+                      std::int64_t(st.st_ctim.tv_sec) * kNs + st.st_ctim.tv_nsec};
+    if (!keepsFineTimes(fd)) { // unchanged for longer than such a time's step
+        struct timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        file.settled = std::int64_t(now.tv_sec) * kNs + now.tv_nsec - file.changedNs > 3 * kNs;
+    }
+    return file;
 }
 
 const DecodeResult *SheetCache::find(const FileIdentity &file, QSize size)
@@ -32,7 +61,7 @@ void SheetCache::insert(const FileIdentity &file, QSize size, std::string_view s
                         const DecodeResult &decoded)
 {
     const std::int64_t bytes = decoded.image.sizeInBytes();
-    if (!decoded.isShown() || decoded.image.isNull() || bytes > m_budget)
+    if (!file.settled || !decoded.isShown() || decoded.image.isNull() || bytes > m_budget)
         return;
     if (find(file, size) != nullptr)
         drop(m_items.begin());

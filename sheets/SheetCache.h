@@ -18,16 +18,24 @@ struct FileIdentity {
     std::uint64_t device = 0, inode = 0;
     std::int64_t size = -1;
     std::int64_t modifiedNs = 0, changedNs = 0;
+    // Whether a rewrite would change it: on a file system that keeps times to the second or
+    // coarser (FAT, network shares), a file written over within that second keeps its identity,
+    // so only one unchanged for a while counts.
+    bool settled = true;
 
     // The identity of the file open as `fd`; none when it cannot be had.
     static std::optional<FileIdentity> of(int fd);
-    bool operator==(const FileIdentity &) const = default;
+    bool operator==(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+    }
 };
 
 // Sheets decoded for the window, by the file they were read from and the size they were decoded
 // at, so that a choice whose file is unchanged shows them without decoding again. Only pictures
-// are kept, never refusals, within a budget of decoded bytes; the least recently used go first.
-// Owned by the window's thread.
+// of settled files are kept, never refusals, within a budget of decoded bytes; the least recently
+// used go first. Owned by the window's thread.
 class SheetCache {
 public:
     static constexpr std::int64_t kDefaultBudget = std::int64_t(32) << 20;

@@ -234,7 +234,7 @@ void WindowRuntime::refuseAhead(const sheets::FileIdentity &file, QSize size,
                                 const sheets::DecodeResult &decoded)
 {
     constexpr std::size_t kRemembered = 64;
-    if (decoded.isShown())
+    if (decoded.isShown() || decoded.transient) // a helper that could not answer now may later
         return;
     if (m_refusedAhead.size() == kRemembered)
         m_refusedAhead.erase(m_refusedAhead.begin());

@@ -523,6 +523,9 @@ TEST(SheetCache, KeepsTheMostRecentlyUsedWithinItsBudget)
     DecodeResult refused;
     refused.error = SheetError::Missing;
     cache.insert(file(5), kBox, "u.qpk", refused);
+    FileIdentity justWritten = file(6); // on a file system of coarse times
+    justWritten.settled = false;
+    cache.insert(justWritten, kBox, "v.qpk", picture);
     cache.forget("s.qpk");
     EXPECT_EQ(cache.count(), 1u);
     EXPECT_NE(cache.find(file(4), kBox), nullptr);
