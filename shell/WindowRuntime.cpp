@@ -31,7 +31,10 @@ WindowRuntime::WindowRuntime(Lists lists, PictureBox *image, sheets::SheetLoader
     , m_image(image)
     , m_loader(std::move(loader))
     , m_dialogs(dialogs)
-{}
+{
+    m_aheadTimer.setSingleShot(true);
+    connect(&m_aheadTimer, &QTimer::timeout, this, &WindowRuntime::preloadAhead);
+}
 
 // No answer may reach a runtime that has gone.
 WindowRuntime::~WindowRuntime()
@@ -178,6 +181,8 @@ std::shared_ptr<sheets::DecodeTicket> WindowRuntime::takePreload(const sheets::F
 
 void WindowRuntime::cancelPreloads()
 {
+    m_aheadTimer.stop();
+    m_ahead.clear();
     for (const Preload &p : m_preloads)
         p.ticket->cancel();
     m_preloads.clear();
@@ -197,10 +202,20 @@ void WindowRuntime::preloadAround(int number, int index, QSize size)
     if (focused != m_lists.end() && int(focused - m_lists.begin()) + 1 != number)
         return; // the focus is in another list, whose entries are not moved through now
     const int way = last && last->first == number && last->second > index ? -1 : 1;
+    m_ahead.clear();
     for (const int next : {index + way, index - way}) {
         if (const catalogue::Entry *entry = catalogue::entry(number, next))
-            preload(entry->sheet, size);
+            m_ahead.push_back(entry->sheet);
     }
+    m_aheadSize = size;
+    // Once the chosen picture is on the screen: its frame must not share the processor with them.
+    m_aheadTimer.start(kAheadDelay);
+}
+
+void WindowRuntime::preloadAhead()
+{
+    for (const std::string_view sheet : std::exchange(m_ahead, {}))
+        preload(sheet, m_aheadSize);
 }
 
 void WindowRuntime::preload(std::string_view sheet, QSize size)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
@@ -23,6 +24,8 @@ namespace shell {
 // blink, and long enough for the sheets it usually shows; with finding and opening the file,
 // the window is never held more than 50 ms.
 inline constexpr std::chrono::milliseconds kPatience{40};
+// How long after a choice has settled the sheets beside it are decoded ahead: after its frame.
+inline constexpr std::chrono::milliseconds kAheadDelay{20};
 
 class CatalogueList;
 class Dialogs;
@@ -111,6 +114,7 @@ private:
     std::shared_ptr<sheets::DecodeTicket> takePreload(const sheets::FileIdentity &file, QSize size);
     void cancelPreloads();
     void preloadAround(int list, int index, QSize size);
+    void preloadAhead();
     void preload(std::string_view sheet, QSize size);
     void refuseAhead(const sheets::FileIdentity &file, QSize size,
                      const sheets::DecodeResult &decoded);
@@ -127,6 +131,9 @@ private:
     std::vector<Preload> m_preloads;
     std::vector<std::pair<sheets::FileIdentity, QSize>> m_refusedAhead; // not decoded ahead again
     std::optional<std::pair<int, int>> m_lastChoice; // list and index, for the way of travel
+    std::vector<std::string_view> m_ahead;           // the sheets to decode ahead, in order
+    QSize m_aheadSize;
+    QTimer m_aheadTimer;
 };
 
 } // namespace shell
