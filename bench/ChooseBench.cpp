@@ -79,6 +79,7 @@ void chooseSheet(benchmark::State &state, const char *format, QSize size, bool h
                       std::make_unique<bench::CountingDialogs>(messages),
                       helped ? shell::decodeService() : nullptr);
     form.setPatience(std::chrono::seconds(10)); // each choice measured to its picture
+    form.setPreloading(false); // the same choice again must decode again, not show a kept picture
     form.Form_Load();
     form.chooseEntry(1, 27); // the helper started and ready, as it is by a user's first choice
     for (auto _ : state) {
