@@ -69,6 +69,7 @@ DecodeService::~DecodeService()
                 dropped.push_back(job.ticket);
             lane->queue.clear();
             lane->wake.notify_all();
+            lane->spareWake.notify_all();
         }
     }
     for (const auto &ticket : dropped)
@@ -121,7 +122,9 @@ void DecodeService::enqueue(Lane &lane, Job job)
         return priorityOf(j.request.requester) > priority;
     });
     lane.queue.insert(later, std::move(job));
-    lane.wake.notify_all(); // a spare must not take the wake-up of an idle worker
+    lane.wake.notify_one();
+    if (lane.serving >= lane.regulars)
+        lane.spareWake.notify_one();
 }
 
 void DecodeService::hasten(const DecodeTicket &ticket)
@@ -199,17 +202,18 @@ void DecodeService::work(Worker &worker)
                 return !lane.queue.empty() && (!worker.spare || lane.serving >= lane.regulars);
             };
             const auto ready = [&] { return m_stopping || hasWork() || worker.warm; };
+            std::condition_variable &wake = worker.spare ? lane.spareWake : lane.wake;
             if (worker.endsWhenIdle && worker.helper->pid() > 0)
-                idle = !lane.wake.wait_for(lock, m_options.idleEnd, ready);
+                idle = !wake.wait_for(lock, m_options.idleEnd, ready);
             else
-                lane.wake.wait(lock, ready);
+                wake.wait(lock, ready);
             if (m_stopping)
                 break;
             if (hasWork()) {
                 job.emplace(std::move(lane.queue.front()));
                 lane.queue.pop_front();
                 if (!worker.spare && ++lane.serving >= lane.regulars && !lane.queue.empty())
-                    lane.wake.notify_all();
+                    lane.spareWake.notify_one();
             } else if (worker.warm) {
                 worker.warm = false;
                 start = true;

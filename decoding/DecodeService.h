@@ -88,8 +88,9 @@ private:
     struct Lane {
         std::deque<Job> queue; // by priority, then in order of asking
         std::vector<std::unique_ptr<Worker>> workers;
-        std::condition_variable wake;
-        std::size_t serving = 0; // workers other than spares busy with a request
+        std::condition_variable wake;      // its regular workers wait on it
+        std::condition_variable spareWake; // and its spare on this, so as never to take theirs
+        std::size_t serving = 0;           // workers other than spares busy with a request
         std::size_t regulars = 0;
     };
 
