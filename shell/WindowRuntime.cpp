@@ -241,6 +241,7 @@ void WindowRuntime::preload(std::string_view sheet, QSize size)
         refuseAhead(file, size, decoded);
     });
     m_preloads.push_back({*file, size, std::string(sheet), std::move(ticket)});
+    ++m_askedAhead;
 }
 
 // A file refused once, say one that spends all the processor time it may, is decoded again only

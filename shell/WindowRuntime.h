@@ -80,6 +80,7 @@ public:
     const sheets::SheetCache &cache() const { return m_cache; }
     // How many sheets are being decoded ahead.
     std::size_t decodingAhead() const { return m_preloads.size(); }
+    std::size_t askedAhead() const { return m_askedAhead; } // since the window was made
     // Loads the sheet for the entry chosen in `list`: the error at once, or none when the answer
     // comes later, and then `later` has it.
     std::optional<preview::RuntimeError> load(int list, std::string_view sheet, Later later);
@@ -134,6 +135,7 @@ private:
     std::vector<std::string_view> m_ahead;           // the sheets to decode ahead, in order
     QSize m_aheadSize;
     QTimer m_aheadTimer;
+    std::size_t m_askedAhead = 0;
 };
 
 } // namespace shell
